@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds everything and runs every test: a Release build, then the
+# tests again under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup-debian.sh
+jobs=$(nproc)
+
+build_and_test() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" "$@"
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" -j "$jobs" --output-on-failure
+}
+
+build_and_test build/release -DCMAKE_BUILD_TYPE=Release
+build_and_test build/asan -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=address -DKELVARO_BENCH=OFF
