@@ -1,0 +1,1 @@
+# Analysis engine and meter effect: filled in as it is built.

@@ -1,0 +1,1 @@
+# Level, line and dynamic-range meter views: filled in as they are built.
