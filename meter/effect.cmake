@@ -1,1 +1,0 @@
-# Analysis engine and meter effect: filled in as it is built.

@@ -1,1 +1,0 @@
-# Level, line and dynamic-range meter views: filled in as they are built.
