@@ -83,6 +83,9 @@ public:
 
     static constexpr int32_t kUpdateCounterRange = 1024;
     static constexpr int32_t kMaxChannels = 8;
+    // Largest bankCount x parameterCount accepted, so that getStateSize fits in 32 bits;
+    // a larger (or negative) request leaves the effect with no parameters.
+    static constexpr int32_t kMaxValueCount = 1 << 24;
 
     // Does not call init(): virtual calls here would not reach the derived class.
     QVEffect(int32_t pluginType, int32_t channelMode, int32_t bankCount, int32_t parameterCount,
@@ -187,7 +190,7 @@ protected:
     int32_t blockSize = 2048;
     bool valuesValid = false;
     std::unique_ptr<std::atomic<float>[]> values; // bankCount x parameterCount, relaxed
-    int32_t bank = 0;
+    std::atomic<int32_t> bank{0}; // read with the values by the audio path
     std::atomic<bool> bypass{false};          // read by the audio path
     std::atomic<bool> sidechain{false};
     std::atomic<bool> processingReady{false}; // checked by checkProcessFloat
