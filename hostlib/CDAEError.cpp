@@ -1,0 +1,21 @@
+#include "CDAEError.h"
+
+#include "DAEErrorCodes.h"
+
+void ThrowOnErr(int code)
+{
+    if (code != 0)
+        throw CDAEError(code);
+}
+
+void FailOSErr(OSErr code)
+{
+    ThrowOnErr(code);
+}
+
+void* FailNIL(void* pointer)
+{
+    if (pointer == nullptr)
+        throw CDAEError(kDAE_NilObject);
+    return pointer;
+}
