@@ -1,0 +1,248 @@
+#include "DR.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace
+{
+constexpr auto relaxed = std::memory_order_relaxed;
+
+// Block maxima below -80 dBFS count as digital silence.
+constexpr float kSilenceGate = 0.0001f;
+// A block maximum repeated exactly this often right after it was reached, at full scale, is an over.
+constexpr int32_t kOverRepeats = 2;
+constexpr float kOverThreshold = 0.9999f;
+// Mean squares below this are too quiet for a meaningful crest factor.
+constexpr double kCrestFloor = 1e-10;
+// State that has decayed this far is inaudible; zeroing it keeps denormals out of the sample loop.
+constexpr float kTinyState = 1e-30f;
+constexpr double kRmsScale = 1.4142;     // makes a sine's RMS read its peak level
+constexpr double kCrestScale = 0.7071;   // makes a sine's crest factor read 1.0
+
+} // namespace
+
+// Running maximum of a block, with the number of samples that repeat it in an unbroken run
+// directly after the sample that set it, added up over the block.
+struct DR::BlockMaximum
+{
+    float max = 0;
+    int32_t repeats = 0;
+    bool raised = false;
+
+    void add(float a)
+    {
+        if (raised && a == max)
+        {
+            ++repeats;
+            return;
+        }
+        raised = false;
+        if (a > max)
+        {
+            max = a;
+            raised = true;
+        }
+    }
+
+    float gated() const { return max < kSilenceGate ? 0.0f : max; }
+
+    void applyOverRule(float& maxPeak) const
+    {
+        if (repeats == kOverRepeats && maxPeak > kOverThreshold)
+            maxPeak = 1.0f;
+    }
+};
+
+namespace
+{
+// Non-finite samples are measured as silence so that one bad sample cannot poison the averages.
+inline float analysable(float sample)
+{
+    return std::fabs(sample) <= FLT_MAX ? sample : 0.0f;
+}
+
+inline float correlationSign(float sample)
+{
+    return std::clamp(sample * 100.0f, -1.0f, 1.0f);
+}
+
+// A new maximum restarts the hold; once the hold has run out the peak releases every sample.
+// Counting stops past the hold so the counter cannot overflow on long runs.
+inline void holdPeak(float a, float& peak, int32_t& holdCount, int32_t holdSamples, float releaseCoef)
+{
+    if (a > peak)
+    {
+        peak = a;
+        holdCount = 0;
+    }
+    else if (holdCount > holdSamples)
+        peak *= releaseCoef;
+    else
+        ++holdCount;
+}
+
+inline void flushTiny(float& value)
+{
+    if (std::fabs(value) < kTinyState)
+        value = 0.0f;
+}
+
+inline float reachCoefficient(double samples, double reachSamples)
+{
+    return float(std::exp(-2.2 * samples / reachSamples));
+}
+} // namespace
+
+void DR::RecalcParam()
+{
+    const double fs = sampleRateHz.load(relaxed);
+    const double n = blockLen;
+    const double b = double(float(fs) * 1.67f);
+    holdSamples = int32_t(b * 0.7);
+    peakReleaseCoef = reachCoefficient(1, fs * 0.01);
+    msCoef = reachCoefficient(1, fs * 0.5);
+    corrCoef = reachCoefficient(1, fs);
+    slowCoef = reachCoefficient(n, fs * 0.5);
+    dropCoef = crestUpCoef = reachCoefficient(n, fs * 0.3);
+    crestDownCoef = reachCoefficient(n, b);
+    msGain = 1.0f - msCoef;
+    corrGain = 1.0f - corrCoef;
+    dropGain = 1.0f - dropCoef;
+    slowGain = 1.0f - slowCoef;
+    crestUpGain = 1.0f - crestUpCoef;
+    crestDownGain = 1.0f - crestDownCoef;
+}
+
+void DR::DoProcess(float* left, float* right, float* out, int32_t frames)
+{
+    // Nothing to measure: a zero-length block leaves every reading as it was.
+    if (frames <= 0)
+        return;
+    if (resetPeaks.exchange(0.0f, relaxed) != 0.0f)
+        maxPeakL = maxPeakR = 0.0f;
+    if (recalc.exchange(0, relaxed) != 0 || frames != blockLen)
+    {
+        blockLen = frames;
+        RecalcParam();
+    }
+
+    BlockMaximum blockL, blockR;
+    analyseSamples(left, right, frames, blockL, blockR);
+    blockL.applyOverRule(maxPeakL);
+    blockR.applyOverRule(maxPeakR);
+    updateSlowMeanSquares();
+    if (out != nullptr)
+    {
+        updateCrests(blockL.gated(), blockR.gated());
+        writeOutput(out, blockL.gated(), blockR.gated());
+    }
+    flushTinyState();
+}
+
+void DR::analyseSamples(float* left, float* right, int32_t frames, BlockMaximum& blockL, BlockMaximum& blockR)
+{
+    const bool monoSum = mono.load(relaxed) != 0.0f;
+    float pL = peakL, pR = peakR, mpL = maxPeakL, mpR = maxPeakR, mL = msL, mR = msR, corr = correlation;
+    int32_t hL = holdCountL, hR = holdCountR;
+    for (int32_t i = 0; i < frames; ++i)
+    {
+        const float rawL = left[i], rawR = right[i];
+        const float l = analysable(rawL), r = analysable(rawR);
+        const float aL = std::fabs(l), aR = std::fabs(r);
+        blockL.add(aL);
+        blockR.add(aR);
+        holdPeak(aL, pL, hL, holdSamples, peakReleaseCoef);
+        holdPeak(aR, pR, hR, holdSamples, peakReleaseCoef);
+        mpL = std::max(mpL, aL);
+        mpR = std::max(mpR, aR);
+        mL = msCoef * mL + l * l * msGain;
+        mR = msCoef * mR + r * r * msGain;
+        corr = corrCoef * corr + correlationSign(l) * correlationSign(r) * corrGain;
+        if (monoSum)
+            left[i] = right[i] = (rawL + rawR) * 0.5f;
+    }
+    peakL = pL, peakR = pR, maxPeakL = mpL, maxPeakR = mpR, msL = mL, msR = mR, correlation = corr;
+    holdCountL = hL, holdCountR = hR;
+}
+
+void DR::updateSlowMeanSquares()
+{
+    auto follow = [this](float& msSlow, float ms) {
+        // 0/0 when both are zero: not above 0.5, so the falling branch runs.
+        if (ms / msSlow > 0.5f)
+            msSlow = msSlow * slowCoef + ms * slowGain;
+        else
+            msSlow = msSlow * dropCoef + ms * dropGain;
+    };
+    follow(msSlowL, msL);
+    follow(msSlowR, msR);
+}
+
+void DR::smoothCrest(float& crest, double x) const
+{
+    if (x > crest)
+        crest = float(crest * crestUpCoef + x * crestUpGain);
+    else
+        crest = float(crest * crestDownCoef + x * crestDownGain);
+}
+
+void DR::updateCrest(float& crest, float peak, float ms, float gatedBlockPeak) const
+{
+    if (ms > kCrestFloor && peak * peak > ms)
+        smoothCrest(crest, peak / std::sqrt(double(ms)));
+    else if (gatedBlockPeak == 0.0f)
+        crest *= crestUpCoef;
+}
+
+void DR::updateCrests(float gatedPeakL, float gatedPeakR)
+{
+    updateCrest(crestL, peakL, msL, gatedPeakL);
+    updateCrest(crestR, peakR, msR, gatedPeakR);
+    const float msSum = msL + msR;
+    if (msSum > kCrestFloor && peakL * peakL > msL && peakR * peakR > msR)
+        smoothCrest(crestLR, std::max(peakL, peakR) / std::sqrt(msSum * 0.5));
+    else if (gatedPeakL == 0.0f && gatedPeakR == 0.0f)
+        crestLR *= crestUpCoef;
+}
+
+void DR::writeOutput(float* out, float gatedPeakL, float gatedPeakR) const
+{
+    out[kOutBlockPeakL] = gatedPeakL;
+    out[kOutBlockPeakR] = gatedPeakR;
+    out[kOutRmsL] = float(std::sqrt(double(msSlowL)) * kRmsScale);
+    out[kOutRmsR] = float(std::sqrt(double(msSlowR)) * kRmsScale);
+    out[kOutMaxPeakL] = maxPeakL;
+    out[kOutMaxPeakR] = maxPeakR;
+    out[kOutDynamicRangeL] = float(crestL * kCrestScale);
+    out[kOutPeakL] = peakL;
+    out[kOutDynamicRangeR] = float(crestR * kCrestScale);
+    out[kOutPeakR] = peakR;
+    out[kOutDynamicRangeLR] = float(crestLR * kCrestScale);
+    out[kOutPeakMax] = std::max(peakL, peakR);
+    out[kOutSignalL] = gatedPeakL != 0.0f ? 1.0f : 0.0f;
+    out[kOutSignalR] = gatedPeakR != 0.0f ? 1.0f : 0.0f;
+    out[kOutCorrelation] = correlation;
+}
+
+void DR::flushTinyState()
+{
+    for (float* value : {&peakL, &peakR, &msL, &msR, &msSlowL, &msSlowR, &crestL, &crestR, &crestLR, &correlation})
+        flushTiny(*value);
+}
+
+void DR::clear()
+{
+    peakL = peakR = msL = msR = maxPeakL = maxPeakR = crestL = crestR = crestLR = 0.0f;
+    holdCountL = holdCountR = 0;
+    recalc.store(2, relaxed);
+}
+
+bool DR::setParam(int32_t index, float value)
+{
+    if (index < 0 || index >= paramCount)
+        return false;
+    (index == kParamMono ? mono : resetPeaks).store(value, relaxed);
+    recalc.store(1, relaxed);
+    return true;
+}
