@@ -55,7 +55,7 @@ QVEffect::~QVEffect() = default;
 void QVEffect::init()
 {
     if (!valuesValid) {
-        for (int32_t b = 0; b < bankCount; ++b)
+        for (int32_t b = 0; parameterCount > 0 && b < bankCount; ++b)
             for (int32_t p = 0; p < parameterCount; ++p)
                 values[p + b * parameterCount].store(getParameterDefaultFromBank(p, b), kRelaxed);
         valuesValid = true;

@@ -50,7 +50,7 @@ bool QVEffect::restoreState(const void* in, int32_t size, bool notify)
     // Whole floats per bank; (size - 4) >= 0 here, so nothing can overflow.
     const int32_t perBank = bankCount > 0 ? (size - kWordSize) / bankCount / kWordSize : 0;
     const unsigned char* next = bytes + kWordSize;
-    for (int32_t b = 0; b < bankCount; ++b) {
+    for (int32_t b = 0; perBank > 0 && parameterCount > 0 && b < bankCount; ++b) {
         for (int32_t i = 0; i < perBank; ++i, next += kWordSize) {
             if (i >= parameterCount)
                 continue;
