@@ -1,0 +1,76 @@
+#include "CControl.h"
+
+#include "CControlListener.h"
+#include "CFrame.h"
+#include "MouseButtons.h"
+
+#include <algorithm>
+#include <cstring>
+
+CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag, CBitmap* background)
+    : CView(size), listener(listener), tag(tag)
+{
+    if (background)
+        setBackground(background);
+}
+
+void CControl::bounceValue()
+{
+    value = std::clamp(value, minimum, maximum);
+}
+
+bool CControl::isDirty() const
+{
+    return oldValue != value || CView::isDirty();
+}
+
+void CControl::setDirty(bool newDirty)
+{
+    CView::setDirty(newDirty);
+    if (!newDirty)
+        oldValue = value;
+}
+
+bool CControl::checkDefaultValue(CDrawContext* context, int32_t buttons)
+{
+    if (buttons != kDefaultValueButtons)
+        return false;
+    value = defaultValue;
+    if (listener)
+    {
+        beginEdit();
+        listener->valueChanged(context, this);
+        endEdit();
+    }
+    return true;
+}
+
+void CControl::beginEdit()
+{
+    if (frame)
+        frame->beginEdit(tag);
+}
+
+void CControl::endEdit()
+{
+    if (frame)
+        frame->endEdit(tag);
+}
+
+void CControl::reportIfChanged(CDrawContext* context)
+{
+    if (listener && isDirty())
+        listener->valueChanged(context, this);
+}
+
+int32_t CControl::resolveButtons(int32_t buttons) const
+{
+    if (buttons != kAskSystemButtons)
+        return buttons;
+    return frame ? frame->getCurrentMouseButtons() : 0;
+}
+
+bool CControl::isTypeOf(const char* type) const
+{
+    return std::strcmp(type, "CControl") == 0 || CView::isTypeOf(type);
+}
