@@ -1,0 +1,7 @@
+#include "CHostEngine.h"
+
+CHostEngine& CHostEngine::Instance()
+{
+    static CHostEngine engine;
+    return engine;
+}
