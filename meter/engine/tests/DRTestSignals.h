@@ -1,31 +1,14 @@
-// Signals and a block driver shared by the engine tests.
+// A block driver for the engine tests.
 #pragma once
 
 #include "DR.h"
+#include "StereoSignals.h"
 
 #include <array>
-#include <cmath>
-#include <functional>
-#include <numbers>
+#include <tuple>
 #include <vector>
 
 using DROutput = std::array<float, DR::kOutputSize>;
-
-// Stereo sample generator: frame index -> (left, right).
-using StereoSignal = std::function<std::pair<float, float>(int64_t)>;
-
-inline StereoSignal sine(double amplitude, double hz, int32_t rate, double rightGain = 1.0)
-{
-    return [=](int64_t i) {
-        const float s = float(amplitude * std::sin(2.0 * std::numbers::pi * hz * double(i) / rate));
-        return std::pair{s, float(s * rightGain)};
-    };
-}
-
-inline StereoSignal silence()
-{
-    return [](int64_t) { return std::pair{0.0f, 0.0f}; };
-}
 
 // Feeds blocks of the signal to the engine, as the meter does, and keeps the last output.
 class DRDriver
