@@ -325,7 +325,9 @@ void QVEffect::appendUnit(char* text, int32_t maxLen, const char* unit)
 {
     if (text == nullptr || maxLen < 0 || unit[0] == 0)
         return;
-    const auto len = static_cast<int32_t>(strnlen(text, static_cast<size_t>(maxLen)));
+    int32_t len = 0;
+    while (len < maxLen && text[len] != 0)
+        ++len;
     const auto unitLen = static_cast<int32_t>(std::strlen(unit));
     if (unitLen > maxLen - len - 1)
         return;
