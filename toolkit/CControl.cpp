@@ -63,13 +63,6 @@ void CControl::reportIfChanged(CDrawContext* context)
         listener->valueChanged(context, this);
 }
 
-int32_t CControl::resolveButtons(int32_t buttons) const
-{
-    if (buttons != kAskSystemButtons)
-        return buttons;
-    return frame ? frame->getCurrentMouseButtons() : 0;
-}
-
 bool CControl::isTypeOf(const char* type) const
 {
     return std::strcmp(type, "CControl") == 0 || CView::isTypeOf(type);

@@ -44,9 +44,6 @@ public:
     bool isTypeOf(const char* type) const override;
 
 protected:
-    // The given button state, or the system's when it is -1.
-    int32_t resolveButtons(int32_t buttons) const;
-
     CControlListener* listener;
     int32_t tag;
     float value = 0;

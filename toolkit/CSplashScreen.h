@@ -18,6 +18,9 @@ public:
     bool isTypeOf(const char* type) const override;
 
     const CRect& getDisplayRect() const { return toDisplay; }
+    // Opacity with which a transparent picture is blended; 0 skips its transparent colour instead.
+    void setAlphaValue(uint8_t alpha) { alphaValue = alpha; }
+    uint8_t getAlphaValue() const { return alphaValue; }
     const CPoint& getOffset() const { return offset; }
 
 protected:
@@ -27,4 +30,5 @@ protected:
 private:
     CRect closedSize; // the click area while the picture is shown over the display rectangle
     bool enlarged = false;
+    uint8_t alphaValue = 0;
 };

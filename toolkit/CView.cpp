@@ -3,6 +3,8 @@
 #include "CBitmap.h"
 #include "CFrame.h"
 
+#include "MouseButtons.h"
+
 #include <cstring>
 
 CView::CView(const CRect& size) : size(size) {}
@@ -52,6 +54,13 @@ bool CView::removed(CView*)
 {
     frame = nullptr;
     return true;
+}
+
+int32_t CView::resolveButtons(int32_t buttons) const
+{
+    if (buttons != kAskSystemButtons)
+        return buttons;
+    return frame ? frame->getCurrentMouseButtons() : 0;
 }
 
 bool CView::isTypeOf(const char* type) const

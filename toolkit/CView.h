@@ -49,6 +49,9 @@ public:
     CFrame* getFrame() const { return frame; }
 
 protected:
+    // The given button state, or the system's when it is -1.
+    int32_t resolveButtons(int32_t buttons) const;
+
     CRect size;
     CFrame* frame = nullptr;
     CBitmap* background = nullptr;

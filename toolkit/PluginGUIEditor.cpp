@@ -10,7 +10,7 @@ namespace
 int32_t knobMode = kKnobCircular;
 }
 
-PluginGUIEditor::PluginGUIEditor(void* effect) : effect(effect) {}
+PluginGUIEditor::PluginGUIEditor(void* toolkitEffect) : toolkitEffect(toolkitEffect) {}
 
 PluginGUIEditor::~PluginGUIEditor() = default;
 

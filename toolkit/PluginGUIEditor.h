@@ -18,8 +18,8 @@ enum KnobMode : int32_t
 class PluginGUIEditor
 {
 public:
-    // effect is whatever the concrete editor edits; the toolkit only keeps it.
-    explicit PluginGUIEditor(void* effect);
+    // toolkitEffect is whatever the host side wants kept with the editor; the toolkit never uses it.
+    explicit PluginGUIEditor(void* toolkitEffect);
     PluginGUIEditor(const PluginGUIEditor&) = delete;
     PluginGUIEditor& operator=(const PluginGUIEditor&) = delete;
     virtual ~PluginGUIEditor();
@@ -48,10 +48,10 @@ public:
     uint32_t getTicks();
     CFrame* getFrame() const { return frame; }
     void* getSystemWindow() const { return systemWindow; }
-    void* getEffect() const { return effect; }
+    void* getToolkitEffect() const { return toolkitEffect; }
 
 protected:
-    void* effect;
+    void* toolkitEffect;
     ERect rect;
     CFrame* frame = nullptr;
     void* systemWindow = nullptr;

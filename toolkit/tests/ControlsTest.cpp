@@ -10,34 +10,19 @@
 #include "CScriptedSystem.h"
 #include "CSplashScreen.h"
 #include "CTextEdit.h"
+#include "EditLog.h"
 #include "MouseButtons.h"
-#include "PluginGUIEditor.h"
 #include "TestBitmaps.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace
 {
 constexpr CColor kGrey{127, 127, 127, 255};
 constexpr CColor kRed{255, 0, 0, 255};
-
-// Hears both the edits (through the frame's editor) and the changes, in one log.
-struct EditLog : PluginGUIEditor, CControlListener
-{
-    std::vector<std::string> events;
-
-    EditLog() : PluginGUIEditor(nullptr) {}
-    void beginEdit(int32_t tag) override { events.push_back("begin " + std::to_string(tag)); }
-    void endEdit(int32_t tag) override { events.push_back("end " + std::to_string(tag)); }
-    void valueChanged(CDrawContext*, CControl* control) override
-    {
-        events.push_back("value " + std::to_string(control->getValue()).substr(0, 3));
-    }
-};
 
 struct ControlFixture : testing::Test
 {
