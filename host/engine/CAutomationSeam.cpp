@@ -9,7 +9,8 @@ CAutomationSeam::CAutomationSeam()
       fTask(FicNewObject(fServer, FicFindStandardType(fServer, kFicTokenTaskObjectType)))
 {
     for (OSType subType : {kTokenControlValue, kTokenTouch, kTokenGIAC})
-        Listen(subType);
+        Listen(kTokenSetValue, subType);
+    Listen(kTokenCurrentValue, kTokenControlValue);
 }
 
 CAutomationSeam::~CAutomationSeam()
@@ -20,11 +21,11 @@ CAutomationSeam::~CAutomationSeam()
     FicDelete(fServer);
 }
 
-// Every set-value token of the subtype, to whichever name it is addressed, and all of them.
-void CAutomationSeam::Listen(OSType subType)
+// Every token of the kind, to whichever name it is addressed, and all of them.
+void CAutomationSeam::Listen(OSType type, OSType subType)
 {
     FicObjectRef listener = FicNewObject(fServer, FicFindStandardType(fServer, kFicListenerObjectType));
-    FicSDSSetListenerType(listener, kTokenSetValue);
+    FicSDSSetListenerType(listener, type);
     FicSDSSetListenerSubType(listener, subType);
     FicSDSSetListenerTask(listener, fTask);
     fListeners.push_back(listener);

@@ -1,7 +1,7 @@
 #pragma once
-// The host program's side of control automation: it receives the set-value, touch and release
-// tokens that plug-ins address to their controls' names, and sends current values, value
-// requests and highlights back. It holds its own server, task and listeners in the engine.
+// The host program's side of control automation: it receives the set-value, touch, release and
+// current-value tokens that plug-ins address to their controls' names, and sends current
+// values, value requests and highlights back. It holds its own server, task and listeners in the engine.
 
 #include <optional>
 #include <vector>
@@ -25,7 +25,7 @@ public:
                          const char* text);
 
 private:
-    void Listen(OSType subType);
+    void Listen(OSType type, OSType subType);
 
     FicObjectRef fServer;
     FicObjectRef fTask;
