@@ -1,4 +1,4 @@
-// QVEffect: the host-neutral effect base class (spec Parts 1.1 and 1.2).
+// QVEffect: the host-neutral effect base class.
 //
 // Holds normalised parameter values in banks, the channel configuration,
 // sample rate, block size, bypass and side-chain switches and a callback.
@@ -68,7 +68,7 @@ public:
     enum EffectFlag : int32_t
     {
         kEffectNoStereoType = 0x01,
-        kEffectMonoGestalt30 = 0x02, // unnamed in the spec: the mono real-time type receives host gestalt 30
+        kEffectMonoGestalt30 = 0x02, // unnamed: the mono real-time type receives host gestalt 30
         kEffectNoMasterBypass = 0x04,
         kEffectNoOfflineType = 0x08,
         kEffectSidechain = 0x20,
@@ -93,7 +93,7 @@ public:
     QVEffect(const QVEffect&) = delete;
     QVEffect& operator=(const QVEffect&) = delete;
 
-    // ---- Virtual operations, in slot order (spec Part 1.1) ----
+    // ---- Virtual operations, in slot order ----
     virtual ~QVEffect();
 
     virtual void init();
@@ -174,7 +174,7 @@ protected:
     // Appends " unit" to the value text already in text, when the unit fits whole.
     void appendUnit(char* text, int32_t maxLen, const char* unit);
 
-    // ---- Fields, in the spec's declaration order ----
+    // ---- Fields, in declaration order ----
     QVEffectCallback callback = nullptr;
     void* callbackContext = nullptr;
     int32_t pluginType;

@@ -1,4 +1,4 @@
-// The state blob of QVEffect (spec Part 1.2): bank, then every value of every bank, big-endian.
+// The state blob of QVEffect: bank, then every value of every bank, big-endian.
 #include "QVEffect.h"
 
 #include "QVEndian.h"

@@ -1,4 +1,4 @@
-// Byte order of stored data (spec Part 1.2): the state blob is big-endian on every platform.
+// Byte order of stored data: the state blob is big-endian on every platform.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// Value formatting and parameter mapping (spec Part 1.3).
+// Value formatting and parameter mapping.
 #include "QVHelpers.h"
 
 #include "QVString.h"

@@ -1,6 +1,6 @@
 // QVHelpers: stateless static helpers of the effect framework.
-// Value formatting and parameter mapping (spec Part 1.3, QVHelpers.cpp) and
-// DSP helper functions (spec Part 1.4, QVHelpersDSP.cpp). None allocates.
+// Value formatting and parameter mapping (QVHelpers.cpp) and
+// DSP helper functions (QVHelpersDSP.cpp). None allocates.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 class QVHelpers
 {
 public:
-    // ---- Value formatting and parameter mapping (Part 1.3) ----
+    // ---- Value formatting and parameter mapping ----
 
     // Optional sign, up to seven integer digits and, for decimals >= 1, a point and up to seven
     // decimal digits; "oo", "+oo" or "-oo" for a magnitude of 10^7 or more and for non-finite values.
@@ -26,7 +26,7 @@ public:
     static float floatKillDenormal(float value);
     static double doubleKillDenormal(double value);
 
-    // ---- DSP helper functions (Part 1.4) ----
+    // ---- DSP helper functions ----
 
     // Filter types of preset2biquad; any other type behaves as kPresetBypass.
     enum PresetType : int32_t

@@ -1,4 +1,4 @@
-// DSP helper functions (spec Part 1.4): windows, roots, one-pole gains and biquad designers.
+// DSP helper functions: windows, roots, one-pole gains and biquad designers.
 #include "QVHelpers.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Bounded string copy (spec Part 1.5). Every text of the framework passes through qv_strncpy.
+// Bounded string copy. Every text of the framework passes through qv_strncpy.
 #pragma once
 
 #include <cstdint>

@@ -140,7 +140,7 @@ public:
     }
 };
 
-// The meter effect's shape (Part 1.2 example): one bank, Mono (default On) and Link (default Off).
+// The meter effect's shape as the meter stores it: one bank, Mono (default On) and Link (default Off).
 class MeterShapedEffect : public QVEffect
 {
 public:

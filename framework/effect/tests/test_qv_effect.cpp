@@ -1,4 +1,4 @@
-// Effect base class (spec Part 1.1), driven through a small concrete effect.
+// Effect base class, driven through a small concrete effect.
 #include "QVEffect.h"
 #include "TestEffect.h"
 
@@ -48,7 +48,7 @@ TEST(QVEffectInit, ConstructorInitLoadsDefaultsAndSendsTheInitSequence)
     EXPECT_EQ(fx.getUpdateCounter(), 0);
 }
 
-TEST(QVEffectInit, FieldsStartAsSpecified)
+TEST(QVEffectInit, FieldsStartAtTheirInitialValues)
 {
     TestEffect fx;
     EXPECT_EQ(fx.getPluginType(), QVEffect::kPluginTypeRealTime);
@@ -192,7 +192,7 @@ std::ostream& operator<<(std::ostream& out, const SetCase& c)
 
 class QVEffectSetParameter : public TestWithParam<SetCase> {};
 
-TEST_P(QVEffectSetParameter, StepsAndClampsAsSpecified)
+TEST_P(QVEffectSetParameter, SnapsToStepsAndClamps)
 {
     const SetCase c = GetParam();
     TestEffect fx;

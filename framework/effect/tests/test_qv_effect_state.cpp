@@ -1,4 +1,4 @@
-// Effect state blob (spec Part 1.2): the bytes written, round trips, and short, long and garbage blobs.
+// Effect state blob: the bytes written, round trips, and short, long and garbage blobs.
 #include "QVEffect.h"
 #include "QVEndian.h"
 #include "TestEffect.h"

@@ -1,4 +1,4 @@
-// Cross-thread words (spec Part 1.1, Concurrency): the audio thread reads parameter values, the bank
+// Cross-thread words: the audio thread reads parameter values, the bank
 // and the update counter while the UI thread writes them. Meant to run clean under TSan.
 #include "QVEffect.h"
 

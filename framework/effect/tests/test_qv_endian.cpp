@@ -1,4 +1,4 @@
-// Byte order helper of the state blob (spec Part 1.2).
+// Byte order helper of the state blob.
 #include "QVEndian.h"
 
 #include <gtest/gtest.h>

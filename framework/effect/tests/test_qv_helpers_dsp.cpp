@@ -1,4 +1,4 @@
-// DSP helper functions (spec Part 1.4). Filter designs are checked through their frequency
+// DSP helper functions. Filter designs are checked through their frequency
 // responses H(e^jw), not by restating the coefficient formulas.
 #include "QVHelpers.h"
 

@@ -1,4 +1,4 @@
-// Value formatting and parameter mapping (spec Part 1.3).
+// Value formatting and parameter mapping.
 #include "QVHelpers.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ std::string formatGuarded(void (*format)(float, char*, int32_t, bool, int32_t), 
 
 class Float2StringTable : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(Float2StringTable, FormatsAsSpecified)
+TEST_P(Float2StringTable, ProducesTheExactText)
 {
     EXPECT_EQ(formatGuarded(QVHelpers::float2string, GetParam()), GetParam().expected);
 }

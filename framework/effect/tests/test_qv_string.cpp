@@ -1,4 +1,4 @@
-// Bounded string copy (spec Part 1.5).
+// Bounded string copy.
 #include "QVString.h"
 
 #include <gtest/gtest.h>
