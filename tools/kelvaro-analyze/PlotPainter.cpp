@@ -32,7 +32,7 @@ const Series kSeries[] = {
     {"peak right", {0.75, 0.15, 0.15}, &PlotRecorder::Point::peakR, true},
     {"RMS left", {0.35, 0.65, 0.95}, &PlotRecorder::Point::rmsL, true},
     {"RMS right", {0.95, 0.60, 0.25}, &PlotRecorder::Point::rmsR, true},
-    {"dynamic range", {0.15, 0.55, 0.25}, &PlotRecorder::Point::rangeLR, false},
+    {"dynamic range L+R", {0.15, 0.55, 0.25}, &PlotRecorder::Point::rangeLR, false},
 };
 
 // A tick spacing from 1-2-5 steps that gives about `count` ticks over `span`.
