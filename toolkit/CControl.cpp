@@ -5,6 +5,7 @@
 #include "MouseButtons.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag, CBitmap* background)
@@ -16,7 +17,8 @@ CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag, C
 
 void CControl::bounceValue()
 {
-    value = std::clamp(value, minimum, maximum);
+    // A value that is not a number would pass the clamp unchanged.
+    value = std::isnan(value) ? minimum : std::clamp(value, minimum, maximum);
 }
 
 bool CControl::isDirty() const

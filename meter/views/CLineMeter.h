@@ -1,0 +1,22 @@
+// A marker line a few pixels thick: the slice of a scale bitmap at the value's place, across a
+// vertical scale (hold markers) or along a horizontal one (the correlation pointer).
+#pragma once
+
+#include "CMeterView.h"
+
+class CBitmap;
+
+class CLineMeter : public CMeterView
+{
+public:
+    // Takes a reference on the bitmap.
+    CLineMeter(const CRect& size, CBitmap* bitmap, int32_t stepCount, int32_t lineWidth, int32_t style);
+    ~CLineMeter() override;
+
+    void draw(CDrawContext* context) override;
+    bool isTypeOf(const char* type) const override;
+
+private:
+    CBitmap* bitmap;
+    int32_t lineWidth;
+};
