@@ -231,9 +231,11 @@ void ChunkDataParser::LoadChunk(const SFicPlugInChunk* chunk)
 {
     Clear();
     fChunkVersion = chunk->fVersion;
+    if (chunk->fSize <= kChunkHeaderSize + kMarkerSize)
+        return;
     const SInt32 dataSize = chunk->fSize - kChunkHeaderSize;
     const Byte* data = ChunkDataOf(chunk);
-    if (dataSize <= kMarkerSize || ReadBigEndian32(data) != VERSION_ID_1)
+    if (ReadBigEndian32(data) != VERSION_ID_1)
         return;
     SInt32 position = kMarkerSize;
     while (position < dataSize && ReadEntry(data, dataSize, position))

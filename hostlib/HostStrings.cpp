@@ -21,7 +21,7 @@ void GetStringOfLength(char* out, const char* names, SInt32 maxLen)
         }
     }
     const size_t length = std::min(chosen.size(), limit);
-    std::memcpy(out, chosen.data(), length);
+    std::copy_n(chosen.data(), length, out);
     out[length] = '\0';
 }
 

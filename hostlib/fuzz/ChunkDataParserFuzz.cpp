@@ -1,8 +1,10 @@
-// Feeds arbitrary chunk data to LoadChunk. The first input byte lowers the size field below the
-// data's true extent (down to less than the header); the block holds exactly what the size
-// field and the data cover, so any read outside it is reported. Whatever loads must write and
-// read back to the same entries.
+// Feeds arbitrary chunk data to LoadChunk. The first input byte chooses the size field: below
+// 0x80 it lowers the data's true extent by that many bytes (down to less than the header); from
+// 0x80 on, the next four bytes give any size field up to the true extent. The block holds
+// exactly the header and the data, so any read outside the chunk is reported. Whatever loads
+// must write and read back to the same entries.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -34,15 +36,27 @@ void CheckRoundTrip(const ChunkDataParser& loaded)
         if (again.GetName(i) != loaded.GetName(i) || again.GetType(i) != loaded.GetType(i))
             __builtin_trap();
 }
+
+// The size field the input asks for, and where its chunk data starts.
+SInt32 SizeFieldOf(const uint8_t* input, size_t size, size_t* dataStart)
+{
+    *dataStart = input[0] < 0x80 || size < 5 ? 1 : 5;
+    const SInt32 trueSize = SInt32(kChunkHeaderSize + size - *dataStart);
+    if (*dataStart == 1)
+        return trueSize - SInt32(input[0] & 0x7F);
+    SInt32 asked = 0;
+    std::memcpy(&asked, input + 1, sizeof asked);
+    return std::min(asked, trueSize);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {
     if (size == 0 || size > 1 << 20)
         return 0;
-    const size_t dataSize = size - 1;
-    const SInt32 sizeField = SInt32(kChunkHeaderSize + dataSize) - SInt32(input[0] % 64);
-    std::unique_ptr<Byte[]> block = MakeChunk(input + 1, dataSize, sizeField);
+    size_t dataStart = 0;
+    const SInt32 sizeField = SizeFieldOf(input, size, &dataStart);
+    std::unique_ptr<Byte[]> block = MakeChunk(input + dataStart, size - dataStart, sizeField);
 
     ChunkDataParser parser;
     parser.LoadChunk(reinterpret_cast<const SFicPlugInChunk*>(block.get()));

@@ -2,7 +2,7 @@
 // A chunk held in a heap block of exactly its stated extent, so that a read past the chunk is
 // caught by AddressSanitizer.
 
-#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -18,8 +18,8 @@ public:
         : fLength(std::max<size_t>(size_t(std::max<SInt32>(sizeField, 0)), kChunkHeaderSize)),
           fBytes(new Byte[fLength]())
     {
-        std::memcpy(fBytes.get() + kChunkHeaderSize, data.data(),
-                    std::min(data.size(), fLength - kChunkHeaderSize));
+        std::copy_n(data.begin(), std::min(data.size(), fLength - kChunkHeaderSize),
+                    fBytes.get() + kChunkHeaderSize);
         Header()->fSize = sizeField;
     }
 

@@ -103,12 +103,12 @@ TEST_F(TokenServiceTest, TokenReachesOnlyListenersWhoseFieldsAllMatch)
     {
         ASSERT_EQ(FicSDSDispatchToken(&c.token.fHead), 0);
         const std::vector<SFetched> fetched = Drain();
-        ASSERT_EQ(fetched.size(), c.delivered ? 1u : 0u) << c.token.fValue;
+        ASSERT_EQ(fetched.size(), c.delivered ? 1u : 0u) << SInt32(c.token.fValue);
         if (c.delivered)
         {
             EXPECT_EQ(fetched[0].taskValue, &gContext);
             EXPECT_EQ(fetched[0].size, 42);
-            EXPECT_EQ(fetched[0].value, c.token.fValue);
+            EXPECT_EQ(fetched[0].value, SInt32(c.token.fValue));
         }
     }
 }
@@ -166,7 +166,7 @@ TEST_F(TokenServiceTest, DispatchedRecordMayBeReusedAndFetchedTokenLivesUntilRel
     fListeners.clear();
     SFicSDSValueToken record{};
     ASSERT_TRUE(ReadTokenAs(*fetched, record));
-    EXPECT_EQ(record.fValue, 5);
+    EXPECT_EQ(SInt32(record.fValue), 5);
     FicSDSDoneWithToken(fetched);
 }
 
