@@ -30,19 +30,13 @@ struct DR::BlockMaximum
     int32_t repeats = 0;
     bool raised = false;
 
+    // Branch-free: in music the running maximum rises at unpredictable samples.
     void add(float a)
     {
-        if (raised && a == max)
-        {
-            ++repeats;
-            return;
-        }
-        raised = false;
-        if (a > max)
-        {
-            max = a;
-            raised = true;
-        }
+        const bool repeat = raised && a == max;
+        repeats += repeat ? 1 : 0;
+        raised = repeat || a > max;
+        max = a > max ? a : max;
     }
 
     float gated() const { return max < kSilenceGate ? 0.0f : max; }
@@ -62,9 +56,12 @@ inline float analysable(float sample)
     return std::fabs(sample) <= FLT_MAX ? sample : 0.0f;
 }
 
+// Magnitude limited with the processor's own min form and the sign put back by bits, so that it
+// compiles without branches: with noisy signals the sign flips unpredictably.
 inline float correlationSign(float sample)
 {
-    return std::clamp(sample * 100.0f, -1.0f, 1.0f);
+    const float magnitude = std::fabs(sample) * 100.0f;
+    return std::copysign(magnitude < 1.0f ? magnitude : 1.0f, sample);
 }
 
 // A new maximum restarts the hold; once the hold has run out the peak releases every sample.
@@ -129,6 +126,8 @@ void DR::DoProcess(float* left, float* right, float* out, int32_t frames)
 
     BlockMaximum blockL, blockR;
     analyseSamples(left, right, frames, blockL, blockR);
+    if (mono.load(relaxed) != 0.0f)
+        writeMonoSum(left, right, frames);
     blockL.applyOverRule(maxPeakL);
     blockR.applyOverRule(maxPeakR);
     updateSlowMeanSquares();
@@ -140,30 +139,38 @@ void DR::DoProcess(float* left, float* right, float* out, int32_t frames)
     flushTinyState();
 }
 
-void DR::analyseSamples(float* left, float* right, int32_t frames, BlockMaximum& blockL, BlockMaximum& blockR)
+void DR::analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                        BlockMaximum& blockR)
 {
-    const bool monoSum = mono.load(relaxed) != 0.0f;
+    const float release = peakReleaseCoef, mc = msCoef, mg = msGain, cc = corrCoef, cg = corrGain;
+    const int32_t hold = holdSamples;
+    BlockMaximum bL = blockL, bR = blockR;
     float pL = peakL, pR = peakR, mpL = maxPeakL, mpR = maxPeakR, mL = msL, mR = msR, corr = correlation;
     int32_t hL = holdCountL, hR = holdCountR;
     for (int32_t i = 0; i < frames; ++i)
     {
-        const float rawL = left[i], rawR = right[i];
-        const float l = analysable(rawL), r = analysable(rawR);
+        const float l = analysable(left[i]), r = analysable(right[i]);
         const float aL = std::fabs(l), aR = std::fabs(r);
-        blockL.add(aL);
-        blockR.add(aR);
-        holdPeak(aL, pL, hL, holdSamples, peakReleaseCoef);
-        holdPeak(aR, pR, hR, holdSamples, peakReleaseCoef);
+        bL.add(aL);
+        bR.add(aR);
+        holdPeak(aL, pL, hL, hold, release);
+        holdPeak(aR, pR, hR, hold, release);
         mpL = std::max(mpL, aL);
         mpR = std::max(mpR, aR);
-        mL = msCoef * mL + l * l * msGain;
-        mR = msCoef * mR + r * r * msGain;
-        corr = corrCoef * corr + correlationSign(l) * correlationSign(r) * corrGain;
-        if (monoSum)
-            left[i] = right[i] = (rawL + rawR) * 0.5f;
+        mL = mc * mL + l * l * mg;
+        mR = mc * mR + r * r * mg;
+        corr = cc * corr + correlationSign(l) * correlationSign(r) * cg;
     }
+    blockL = bL, blockR = bR;
     peakL = pL, peakR = pR, maxPeakL = mpL, maxPeakR = mpR, msL = mL, msR = mR, correlation = corr;
     holdCountL = hL, holdCountR = hR;
+}
+
+// After the analysis, so the meters see the stereo input as it arrived.
+void DR::writeMonoSum(float* left, float* right, int32_t frames)
+{
+    for (int32_t i = 0; i < frames; ++i)
+        left[i] = right[i] = (left[i] + right[i]) * 0.5f;
 }
 
 void DR::updateSlowMeanSquares()

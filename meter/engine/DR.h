@@ -82,7 +82,9 @@ public:
 private:
     struct BlockMaximum;
 
-    void analyseSamples(float* left, float* right, int32_t frames, BlockMaximum& blockL, BlockMaximum& blockR);
+    void analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                        BlockMaximum& blockR);
+    static void writeMonoSum(float* left, float* right, int32_t frames);
     void updateSlowMeanSquares();
     void smoothCrest(float& crest, double x) const;
     void updateCrest(float& crest, float peak, float ms, float gatedBlockPeak) const;
