@@ -2,6 +2,13 @@
 
 #include "CWindow.h"
 
+// Fontconfig, which finds the fonts for text, keeps its configuration for the whole process;
+// leak checkers (in sanitizer builds) are told not to report it.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
 namespace
 {
 cairo_surface_t* surfaceOf(void* systemWindow)

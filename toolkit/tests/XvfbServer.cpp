@@ -1,7 +1,6 @@
 #include "XvfbServer.h"
 
 #include <csignal>
-#include <cstdio>
 #include <string>
 
 #include <poll.h>
@@ -24,15 +23,20 @@ XvfbServer::XvfbServer()
         _exit(127);
     }
     close(fds[1]);
-    pollfd ready{fds[0], POLLIN, 0};
-    char number[16] = {};
-    if (pid > 0 && poll(&ready, 1, 10000) == 1 && read(fds[0], number, sizeof number - 1) > 0)
+    if (pid < 0)
     {
-        std::string digits(number);
-        digits.erase(digits.find_last_not_of("\n") + 1);
-        display = ":" + digits;
+        close(fds[0]);
+        return;
     }
-    close(fds[0]);
+    // Kept open while the server runs: it dies when it cannot write the whole line.
+    readEnd = fds[0];
+    std::string line;
+    pollfd ready{readEnd, POLLIN, 0};
+    char character = 0;
+    while (line.find('\n') == std::string::npos && poll(&ready, 1, 10000) == 1 && read(readEnd, &character, 1) == 1)
+        line += character;
+    if (line.find('\n') != std::string::npos)
+        display = ":" + line.substr(0, line.find('\n'));
 }
 
 XvfbServer::~XvfbServer()
@@ -41,4 +45,5 @@ XvfbServer::~XvfbServer()
         return;
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
+    close(readEnd);
 }

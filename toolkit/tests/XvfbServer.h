@@ -19,5 +19,6 @@ public:
 
 private:
     pid_t pid = -1;
+    int readEnd = -1;
     std::string display;
 };
