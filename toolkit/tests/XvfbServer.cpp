@@ -35,8 +35,9 @@ XvfbServer::XvfbServer()
     char character = 0;
     while (line.find('\n') == std::string::npos && poll(&ready, 1, 10000) == 1 && read(readEnd, &character, 1) == 1)
         line += character;
-    if (line.find('\n') != std::string::npos)
-        display = ":" + line.substr(0, line.find('\n'));
+    const size_t end = line.find('\n');
+    if (end != std::string::npos)
+        display.append(":").append(line, 0, end);
 }
 
 XvfbServer::~XvfbServer()
