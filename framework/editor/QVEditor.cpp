@@ -37,7 +37,7 @@ void QVEditor::close()
     CFrame* closing = frame;
     frame = nullptr;
     delete closing;
-    systemWindow = nullptr;
+    PluginGUIEditor::close();
 }
 
 void QVEditor::idle()

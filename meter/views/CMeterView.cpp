@@ -34,8 +34,10 @@ void CMeterView::prepareTarget()
         offscreen = new COffscreenContext(frame, std::max(size.width(), 1), std::max(size.height(), 1), kBlackCColor);
         drawRect = CRect(0, 0, size.width(), size.height()).normalize();
     }
-    else
+    else if (!size.isEmpty())
         drawRect = CRect(size).normalize();
+    // An empty view keeps the area it was made with: hidden before it was added, it still knows
+    // the columns it draws in once it is placed.
 }
 
 bool CMeterView::attached(CView* parent)

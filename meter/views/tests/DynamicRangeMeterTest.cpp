@@ -14,22 +14,27 @@ struct DynamicRangeBars : MeterViewFixture
 {
     using Weights = CDynamicRangeMeter::Weights;
 
-    CDynamicRangeMeter* addBar(CBitmap* high, CBitmap* middle, CBitmap* low, const CRect& area = kBarArea)
+    static CDynamicRangeMeter* makeBar(CBitmap* high, CBitmap* middle, CBitmap* low, const CRect& area)
     {
         auto* bar = new CDynamicRangeMeter(area, high, middle, low, kScaleRows, CMeterView::kVertical);
         for (CBitmap* bitmap : {high, middle, low})
             if (bitmap)
                 bitmap->forget();
         bar->setDecreaseStepValue(1.0f);
-        return add(bar);
+        return bar;
+    }
+    CDynamicRangeMeter* addBar(CBitmap* high, CBitmap* middle, CBitmap* low)
+    {
+        return add(makeBar(high, middle, low, kBarArea));
     }
     // All three bitmaps the same row stripes; 8 dB shows the low one alone, so pixels are stripes.
-    CDynamicRangeMeter* addStripedBar(const CRect& area = kBarArea)
+    static CDynamicRangeMeter* makeStripedBar(const CRect& area)
     {
-        auto* bar = addBar(makeStripes(20, kScaleRows), makeStripes(20, kScaleRows), makeStripes(20, kScaleRows), area);
+        auto* bar = makeBar(makeStripes(20, kScaleRows), makeStripes(20, kScaleRows), makeStripes(20, kScaleRows), area);
         bar->setDynamicRangeDB(8);
         return bar;
     }
+    CDynamicRangeMeter* addStripedBar() { return add(makeStripedBar(kBarArea)); }
     void show(CDynamicRangeMeter* bar, float value, float bottom)
     {
         bar->setValue(value);
@@ -126,6 +131,21 @@ TEST_F(DynamicRangeBars, BarKeepsItsAttachTimeLeftAndRightAfterAResize)
     bar->setViewSize(CRect(0, 0, 0, 0));
     redraw();
     EXPECT_EQ(firstDrawnRow(20), -1) << "an empty view hides the bar";
+}
+
+TEST_F(DynamicRangeBars, BarHiddenBeforeItIsAddedDrawsInItsOwnColumnsOncePlaced)
+{
+    auto* bar = makeStripedBar(kBarArea);
+    bar->setViewSize(CRect(0, 0, 0, 0));
+    add(bar);
+    show(bar, 1.0f, 0.0f);
+    EXPECT_EQ(firstDrawnRow(20), -1) << "hidden";
+
+    bar->setViewSize(CRect(0, kTop, 60, kTop + kScaleRows));
+    show(bar, 1.0f, 0.0f);
+    EXPECT_EQ(firstDrawnRow(5), -1);
+    EXPECT_EQ(firstDrawnRow(20), kTop);
+    EXPECT_EQ(firstDrawnRow(40), -1);
 }
 
 TEST_F(DynamicRangeBars, MissingBitmapsDrawNothingAndLeaveTheBarDirty)
