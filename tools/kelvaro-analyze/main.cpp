@@ -1,5 +1,6 @@
 // kelvaro-analyze: runs the meter over audio files as a host would and prints its readings.
 #include "AnalyzeOptions.h"
+#include "DrawingShutdown.h"
 #include "ParallelAnalysis.h"
 #include "Reports.h"
 
@@ -49,5 +50,7 @@ int main(int argc, char** argv)
         return 0;
     }
     const std::vector<std::string> inputs = options->files.empty() ? std::vector<std::string>{""} : options->files;
-    return report(analyseAll(inputs, *options), options->json);
+    const int status = report(analyseAll(inputs, *options), options->json);
+    releaseDrawingCaches();
+    return status;
 }

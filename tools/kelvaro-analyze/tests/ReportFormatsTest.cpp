@@ -1,10 +1,20 @@
 // The JSON, CSV and PNG forms of a result, and the demonstration programme's readings.
+#include "DrawingShutdown.h"
 #include "FileAnalysis.h"
 #include "JsonFields.h"
 #include "Reports.h"
 #include "ToolRunner.h"
 
 #include <cairo.h>
+
+namespace
+{
+struct DrawingCaches : ::testing::Environment
+{
+    void TearDown() override { releaseDrawingCaches(); }
+};
+const auto* const drawingCaches = ::testing::AddGlobalTestEnvironment(new DrawingCaches);
+} // namespace
 
 class ReportFormats : public ToolFixture
 {
