@@ -5,6 +5,7 @@
 
 #include "CView.h"
 
+#include <cstddef>
 #include <vector>
 
 class CSystem;

@@ -3,7 +3,7 @@
 
 #include "CPoint.h"
 
-#include <algorithm>
+#include <utility>
 #include <cstdint>
 
 struct CRect
@@ -42,24 +42,6 @@ struct CRect
             std::swap(left, right);
         if (top > bottom)
             std::swap(top, bottom);
-        return *this;
-    }
-
-    constexpr CRect& offset(int32_t dh, int32_t dv)
-    {
-        left += dh;
-        right += dh;
-        top += dv;
-        bottom += dv;
-        return *this;
-    }
-
-    constexpr CRect& bound(const CRect& limit)
-    {
-        left = std::clamp(left, limit.left, limit.right);
-        right = std::clamp(right, limit.left, limit.right);
-        top = std::clamp(top, limit.top, limit.bottom);
-        bottom = std::clamp(bottom, limit.top, limit.bottom);
         return *this;
     }
 };

@@ -18,7 +18,6 @@ public:
         if (--references == 0)
             delete this;
     }
-    int32_t getReferenceCount() const { return references; }
 
 private:
     int32_t references = 1;

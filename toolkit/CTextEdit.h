@@ -4,6 +4,8 @@
 
 #include "CTextLabel.h"
 
+#include <cstddef>
+
 class CTextEdit : public CTextLabel
 {
 public:

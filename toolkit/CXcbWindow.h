@@ -1,30 +1,12 @@
 // A real X11 window: the frame draws into it, redraws what an expose uncovers, and gets its
-// clicks and wheel turns. Its system asks the X server for the pointer and the modifier keys.
+// clicks and wheel turns.
 #pragma once
 
-#include "CClockSystem.h"
 #include "CColor.h"
 #include "CWindow.h"
+#include "CXcbSystem.h"
 
 #include <xcb/xcb.h>
-
-class CXcbWindow;
-
-class CXcbSystem : public CClockSystem
-{
-public:
-    explicit CXcbSystem(CXcbWindow& window) : window(window) {}
-
-    int32_t getMouseButtons() override;
-    CPoint getMouseLocation() override;
-    void processEvents() override;
-
-private:
-    void dispatch(xcb_generic_event_t* event);
-
-    CXcbWindow& window;
-    bool inMouse = false; // a drag loop is running; a new press waits for it
-};
 
 class CXcbWindow : public CWindow
 {
