@@ -123,3 +123,20 @@ TEST_F(LevelMeters, HorizontalPointerShowsOneColumnScaledToTheLastColumn)
                 << "value " << c.value << " column " << x;
     }
 }
+
+TEST_F(LevelMeters, HorizontalBarIsLitFromTheLeftUpToTheValue)
+{
+    constexpr int32_t kColumns = 158;
+    CBitmap* strip = makeStripes(kColumns, 13, StripeAxis::columns);
+    auto* bar = add(new CLevelMeter(CRect(0, 5, kColumns, 18), strip, kColumns, CMeterView::kHorizontal));
+    strip->forget();
+    bar->setDecreaseStepValue(1.0f);
+    for (float value : {0.5f, 1.0f, 0.0f})
+    {
+        bar->setValue(value);
+        redraw();
+        const auto lit = static_cast<int32_t>(value * kColumns);
+        for (int32_t x = 0; x < kColumns; ++x)
+            EXPECT_EQ(stripeIndex(window.getPixel(x, 10)), x < lit ? x : -1) << "value " << value << " column " << x;
+    }
+}
