@@ -21,7 +21,12 @@ QVEditor::QVEditor(QVEffect* effect)
     setKnobMode(kKnobLinear);
 }
 
-QVEditor::~QVEditor() = default;
+QVEditor::~QVEditor()
+{
+    // A frame left open would outlive the editor it reports to.
+    if (frame)
+        QVEditor::close();
+}
 
 bool QVEditor::open(void* window)
 {

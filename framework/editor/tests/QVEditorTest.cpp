@@ -3,6 +3,7 @@
 #include "COnOffButton.h"
 #include "CTextEdit.h"
 #include "EditorFixture.h"
+#include "RecordingView.h"
 #include "TestBitmaps.h"
 
 #include <gmock/gmock.h>
@@ -237,4 +238,17 @@ TEST_F(EditorFixture, ClosingDeletesTheFrameAndEmptiesTheRegistry)
     EXPECT_FALSE(editor.onKeyDown(key));
     EXPECT_EQ(editor.mouse(15, 15), 1);
     editor.updateEditor(); // closed: only records the counter
+}
+
+TEST(EditorLifetime, DeletingAnOpenEditorClosesItFirst)
+{
+    TestEffect effect;
+    COffscreenWindow window(100, 100);
+    auto* editor = new TestEditor(&effect);
+    editor->open(&window);
+    bool viewDeleted = false;
+    editor->getFrame()->addView(new RecordingView(CRect(0, 0, 10, 10), kWhiteCColor, &viewDeleted));
+    delete editor;
+    EXPECT_TRUE(viewDeleted);
+    EXPECT_EQ(window.getFrame(), nullptr);
 }
