@@ -22,9 +22,9 @@ struct BitmapDrawing : testing::Test
     void SetUp() override { window.fill(kBlackCColor); }
 };
 
-void saveTwoPixelPng(const std::filesystem::path& path)
+void saveOpaqueRedPng(const std::filesystem::path& path)
 {
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 3, 2);
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 3, 2); // an opaque PNG
     cairo_t* cr = cairo_create(image);
     cairo_set_source_rgb(cr, 1, 0, 0);
     cairo_paint(cr);
@@ -38,7 +38,7 @@ TEST(BitmapLoading, FindsThePngByNumberInTheResourceFolderAndIsEmptyWhenMissing)
 {
     const auto folder = std::filesystem::temp_directory_path() / ("kelvaro-bitmaps-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
-    saveTwoPixelPng(folder / "bmp01000.png");
+    saveOpaqueRedPng(folder / "bmp01000.png");
     CBitmap::setResourceFolder(folder.string());
 
     auto* found = new CBitmap(1000);
