@@ -1,6 +1,7 @@
 #include "DR.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
 
@@ -17,6 +18,9 @@ constexpr float kOverThreshold = 0.9999f;
 constexpr double kCrestFloor = 1e-10;
 // State that has decayed this far is inaudible; zeroing it keeps denormals out of the sample loop.
 constexpr float kTinyState = 1e-30f;
+constexpr uint32_t kExponentBits = 0x7f800000u; // all set: infinity or not a number
+// Blocks with a non-finite sample are analysed through a cleaned copy of this many frames at a time.
+constexpr int32_t kCleanChunk = 256;
 constexpr double kRmsScale = 1.4142;     // makes a sine's RMS read its peak level
 constexpr double kCrestScale = 0.7071;   // makes a sine's crest factor read 1.0
 
@@ -33,9 +37,9 @@ struct DR::BlockMaximum
     // Branch-free: in music the running maximum rises at unpredictable samples.
     void add(float a)
     {
-        const bool repeat = raised && a == max;
+        const bool repeat = raised & (a == max);
         repeats += repeat ? 1 : 0;
-        raised = repeat || a > max;
+        raised = repeat | (a > max);
         max = a > max ? a : max;
     }
 
@@ -56,12 +60,26 @@ inline float analysable(float sample)
     return std::fabs(sample) <= FLT_MAX ? sample : 0.0f;
 }
 
-// Magnitude limited with the processor's own min form and the sign put back by bits, so that it
-// compiles without branches: with noisy signals the sign flips unpredictably.
-inline float correlationSign(float sample)
+// A bit test rather than a float compare, so that the scan vectorises.
+bool allFinite(const float* samples, int32_t frames)
 {
-    const float magnitude = std::fabs(sample) * 100.0f;
-    return std::copysign(magnitude < 1.0f ? magnitude : 1.0f, sample);
+    uint32_t nonFinite = 0;
+    for (int32_t i = 0; i < frames; ++i)
+        nonFinite |= (std::bit_cast<uint32_t>(samples[i]) & kExponentBits) == kExponentBits ? 1u : 0u;
+    return nonFinite == 0;
+}
+
+inline float limitedMagnitude(float magnitude)
+{
+    const float scaled = magnitude * 100.0f;
+    return scaled < 1.0f ? scaled : 1.0f; // the processor's own min form: no branch
+}
+
+// Both samples scaled by 100 and limited to -1..1, multiplied: signals above 0.01 contribute only
+// their signs. The sign of l * r is that of the product of the limited values.
+inline float correlationProduct(float l, float r, float aL, float aR)
+{
+    return std::copysign(limitedMagnitude(aL) * limitedMagnitude(aR), l * r);
 }
 
 // A new maximum restarts the hold; once the hold has run out the peak releases every sample.
@@ -125,7 +143,7 @@ void DR::DoProcess(float* left, float* right, float* out, int32_t frames)
     }
 
     BlockMaximum blockL, blockR;
-    analyseSamples(left, right, frames, blockL, blockR);
+    analyseBlock(left, right, frames, blockL, blockR);
     if (mono.load(relaxed) != 0.0f)
         writeMonoSum(left, right, frames);
     blockL.applyOverRule(maxPeakL);
@@ -139,30 +157,53 @@ void DR::DoProcess(float* left, float* right, float* out, int32_t frames)
     flushTinyState();
 }
 
+void DR::analyseBlock(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                      BlockMaximum& blockR)
+{
+    if (allFinite(left, frames) && allFinite(right, frames))
+    {
+        analyseSamples(left, right, frames, blockL, blockR);
+        return;
+    }
+    float cleanL[kCleanChunk], cleanR[kCleanChunk];
+    for (int32_t start = 0; start < frames; start += kCleanChunk)
+    {
+        const int32_t n = std::min(kCleanChunk, frames - start);
+        for (int32_t i = 0; i < n; ++i)
+        {
+            cleanL[i] = analysable(left[start + i]);
+            cleanR[i] = analysable(right[start + i]);
+        }
+        analyseSamples(cleanL, cleanR, n, blockL, blockR);
+    }
+}
+
+// Takes finite samples only.
 void DR::analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                         BlockMaximum& blockR)
 {
     const float release = peakReleaseCoef, mc = msCoef, mg = msGain, cc = corrCoef, cg = corrGain;
     const int32_t hold = holdSamples;
     BlockMaximum bL = blockL, bR = blockR;
-    float pL = peakL, pR = peakR, mpL = maxPeakL, mpR = maxPeakR, mL = msL, mR = msR, corr = correlation;
+    float pL = peakL, pR = peakR, mL = msL, mR = msR, corr = correlation;
     int32_t hL = holdCountL, hR = holdCountR;
     for (int32_t i = 0; i < frames; ++i)
     {
-        const float l = analysable(left[i]), r = analysable(right[i]);
+        const float l = left[i], r = right[i];
         const float aL = std::fabs(l), aR = std::fabs(r);
         bL.add(aL);
         bR.add(aR);
         holdPeak(aL, pL, hL, hold, release);
         holdPeak(aR, pR, hR, hold, release);
-        mpL = std::max(mpL, aL);
-        mpR = std::max(mpR, aR);
-        mL = mc * mL + l * l * mg;
-        mR = mc * mR + r * r * mg;
-        corr = cc * corr + correlationSign(l) * correlationSign(r) * cg;
+        mL = mc * mL + aL * aL * mg; // |l| squared is l squared, exactly
+        mR = mc * mR + aR * aR * mg;
+        corr = cc * corr + correlationProduct(l, r, aL, aR) * cg;
     }
     blockL = bL, blockR = bR;
-    peakL = pL, peakR = pR, maxPeakL = mpL, maxPeakR = mpR, msL = mL, msR = mR, correlation = corr;
+    // The all-time peaks follow from the block maxima: the largest sample is the largest of either.
+    maxPeakL = std::max(maxPeakL, bL.max);
+    maxPeakR = std::max(maxPeakR, bR.max);
+    peakL = pL, peakR = pR, msL = mL, msR = mR, correlation = corr;
     holdCountL = hL, holdCountR = hR;
 }
 

@@ -82,6 +82,8 @@ public:
 private:
     struct BlockMaximum;
 
+    void analyseBlock(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                      BlockMaximum& blockR);
     void analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                         BlockMaximum& blockR);
     static void writeMonoSum(float* left, float* right, int32_t frames);

@@ -2,6 +2,7 @@
 
 #include "DemoProgramme.h"
 #include "PlotRecorder.h"
+#include "PrefetchingSource.h"
 #include "SoundFileSource.h"
 #include "TraceWriter.h"
 
@@ -16,15 +17,20 @@ std::unique_ptr<AudioSource> openInput(const std::string& path, std::string& err
 {
     if (path.empty())
         return std::make_unique<DemoProgramme>();
-    return SoundFileSource::open(path, error);
+    auto file = SoundFileSource::open(path, error);
+    if (!file)
+        return nullptr;
+    return std::make_unique<PrefetchingSource>(std::move(file));
 }
 } // namespace
 
 int64_t inputFrames(const std::string& path)
 {
+    if (path.empty())
+        return DemoProgramme::kPassageFrames * int64_t(DemoProgramme::passageNames().size());
     std::string ignored;
-    const auto source = openInput(path, ignored);
-    return source ? source->frames() : 0;
+    const auto file = SoundFileSource::open(path, ignored);
+    return file ? file->frames() : 0;
 }
 
 AnalysisResult analyseInput(const std::string& path, const AnalyzeOptions& options, std::atomic<int64_t>* progress)

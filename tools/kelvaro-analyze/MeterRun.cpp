@@ -25,9 +25,10 @@ MeterRunOutcome runMeter(AudioSource& source, const MeterRunSettings& settings,
     MeterRunOutcome outcome;
     const auto effect = createHostedMeter(source, settings);
     const size_t block = size_t(settings.block);
-    std::vector<float> inL(block), inR(block), outL(block), outR(block);
+    std::vector<float> inL(block), inR(block);
+    // In place, as the host shares its buffers: the output overwrites the input.
     float* inputs[2] = {inL.data(), inR.data()};
-    float* outputs[2] = {outL.data(), outR.data()};
+    float* outputs[2] = {inL.data(), inR.data()};
 
     for (;;)
     {

@@ -39,12 +39,22 @@ int32_t SoundFileSource::read(float* left, float* right, int32_t frames)
         failure = sf_strerror(file);
         return -1;
     }
+    const float* frame = interleaved.data();
+    if (channelCount == 2) // the common case, kept simple enough to vectorise
+    {
+        for (size_t i = 0; i < size_t(got); ++i)
+        {
+            left[i] = frame[2 * i];
+            right[i] = frame[2 * i + 1];
+        }
+        return int32_t(got);
+    }
     const size_t stride = size_t(channelCount);
     const size_t second = channelCount > 1 ? 1 : 0;
     for (size_t i = 0; i < size_t(got); ++i)
     {
-        left[i] = interleaved[i * stride];
-        right[i] = interleaved[i * stride + second];
+        left[i] = frame[i * stride];
+        right[i] = frame[i * stride + second];
     }
     return int32_t(got);
 }
