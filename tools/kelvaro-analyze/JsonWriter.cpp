@@ -70,42 +70,46 @@ void JsonWriter::key(std::string_view name)
     out += ':';
 }
 
+JsonWriter& JsonWriter::open(char bracket)
+{
+    out += bracket;
+    first = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::close(char bracket)
+{
+    out += bracket;
+    first = false;
+    return *this;
+}
+
 JsonWriter& JsonWriter::beginObject()
 {
     separate();
-    out += '{';
-    first = true;
-    return *this;
+    return open('{');
 }
 
 JsonWriter& JsonWriter::beginObject(std::string_view name)
 {
     key(name);
-    out += '{';
-    first = true;
-    return *this;
+    return open('{');
 }
 
 JsonWriter& JsonWriter::endObject()
 {
-    out += '}';
-    first = false;
-    return *this;
+    return close('}');
 }
 
 JsonWriter& JsonWriter::beginArray(std::string_view name)
 {
     key(name);
-    out += '[';
-    first = true;
-    return *this;
+    return open('[');
 }
 
 JsonWriter& JsonWriter::endArray()
 {
-    out += ']';
-    first = false;
-    return *this;
+    return close(']');
 }
 
 JsonWriter& JsonWriter::field(std::string_view name, std::string_view value)

@@ -31,6 +31,8 @@ public:
 private:
     void separate();
     void key(std::string_view name);
+    JsonWriter& open(char bracket);
+    JsonWriter& close(char bracket);
 
     std::string out;
     bool first = true;
