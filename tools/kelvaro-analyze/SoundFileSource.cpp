@@ -2,15 +2,23 @@
 
 #include <sndfile.h>
 
+#include <mutex>
+
 std::unique_ptr<SoundFileSource> SoundFileSource::open(const std::string& path, std::string& error)
 {
+    // A failed open leaves its reason in one process-wide buffer: files opened on several
+    // threads take turns until the reason has been copied.
+    static std::mutex opening;
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr)
+    SNDFILE* file = nullptr;
     {
-        error = sf_strerror(nullptr);
-        return nullptr;
+        std::lock_guard lock(opening);
+        file = sf_open(path.c_str(), SFM_READ, &info);
+        if (file == nullptr)
+            error = sf_strerror(nullptr);
     }
+    if (file == nullptr)
+        return nullptr;
     if (info.channels < 1 || info.samplerate < 1)
     {
         sf_close(file);
