@@ -23,7 +23,6 @@ constexpr uint32_t kExponentBits = 0x7f800000u; // all set: infinity or not a nu
 constexpr int32_t kCleanChunk = 256;
 constexpr double kRmsScale = 1.4142;     // makes a sine's RMS read its peak level
 constexpr double kCrestScale = 0.7071;   // makes a sine's crest factor read 1.0
-
 } // namespace
 
 // Running maximum of a block, with the number of samples that repeat it in an unbroken run
@@ -162,7 +161,7 @@ void DR::analyseBlock(const float* left, const float* right, int32_t frames, Blo
 {
     if (allFinite(left, frames) && allFinite(right, frames))
     {
-        analyseSamples(left, right, frames, blockL, blockR);
+        analyseFinite(left, right, frames, blockL, blockR);
         return;
     }
     float cleanL[kCleanChunk], cleanR[kCleanChunk];
@@ -174,17 +173,59 @@ void DR::analyseBlock(const float* left, const float* right, int32_t frames, Blo
             cleanL[i] = analysable(left[start + i]);
             cleanR[i] = analysable(right[start + i]);
         }
-        analyseSamples(cleanL, cleanR, n, blockL, blockR);
+        analyseFinite(cleanL, cleanR, n, blockL, blockR);
     }
 }
 
-// Takes finite samples only.
+void DR::analyseFinite(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                       BlockMaximum& blockR)
+{
+    // Most blocks lie within the hold of both held peaks; they need no per-sample hold logic.
+    const int64_t lastCount = int64_t(std::max(holdCountL, holdCountR)) + frames - 1;
+    if (lastCount > holdSamples)
+        analyseSamples<true>(left, right, frames, blockL, blockR);
+    else
+        analyseSamples<false>(left, right, frames, blockL, blockR);
+}
+
+namespace
+{
+// Within the hold a held peak is the running maximum; it was last raised where the samples'
+// own maximum first occurred.
+struct RunningRise
+{
+    float max = 0;
+    int32_t index = -1;
+
+    void add(float a, int32_t i)
+    {
+        const bool above = a > max;
+        max = above ? a : max;
+        index = above ? i : index;
+    }
+
+    void settle(int32_t frames, float& peak, int32_t& holdCount) const
+    {
+        if (max > peak)
+        {
+            peak = max;
+            holdCount = frames - 1 - index;
+        }
+        else
+            holdCount += frames;
+    }
+};
+} // namespace
+
+// Takes finite samples only. Without mayRelease no held peak may reach the end of its hold here.
+template <bool mayRelease>
 void DR::analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                         BlockMaximum& blockR)
 {
     const float release = peakReleaseCoef, mc = msCoef, mg = msGain, cc = corrCoef, cg = corrGain;
     const int32_t hold = holdSamples;
     BlockMaximum bL = blockL, bR = blockR;
+    RunningRise riseL, riseR;
     float pL = peakL, pR = peakR, mL = msL, mR = msR, corr = correlation;
     int32_t hL = holdCountL, hR = holdCountR;
     for (int32_t i = 0; i < frames; ++i)
@@ -193,11 +234,24 @@ void DR::analyseSamples(const float* left, const float* right, int32_t frames, B
         const float aL = std::fabs(l), aR = std::fabs(r);
         bL.add(aL);
         bR.add(aR);
-        holdPeak(aL, pL, hL, hold, release);
-        holdPeak(aR, pR, hR, hold, release);
+        if constexpr (mayRelease)
+        {
+            holdPeak(aL, pL, hL, hold, release);
+            holdPeak(aR, pR, hR, hold, release);
+        }
+        else
+        {
+            riseL.add(aL, i);
+            riseR.add(aR, i);
+        }
         mL = mc * mL + aL * aL * mg; // |l| squared is l squared, exactly
         mR = mc * mR + aR * aR * mg;
         corr = cc * corr + correlationProduct(l, r, aL, aR) * cg;
+    }
+    if constexpr (!mayRelease)
+    {
+        riseL.settle(frames, pL, hL);
+        riseR.settle(frames, pR, hR);
     }
     blockL = bL, blockR = bR;
     // The all-time peaks follow from the block maxima: the largest sample is the largest of either.

@@ -84,6 +84,9 @@ private:
 
     void analyseBlock(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                       BlockMaximum& blockR);
+    void analyseFinite(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                       BlockMaximum& blockR);
+    template <bool mayRelease>
     void analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                         BlockMaximum& blockR);
     static void writeMonoSum(float* left, float* right, int32_t frames);

@@ -144,3 +144,41 @@ TEST(DRMeasurement, SlotsOutsideTheOutputTableAreNeverWritten)
     for (int slot : {0, 13, 14, 15, 18, 19})
         EXPECT_EQ(run.out[size_t(slot)], -7.0f) << "slot " << slot;
 }
+
+TEST(DRMeasurement, HeldPeakFollowsTheSampleBySampleRuleAtAnyBlockSize)
+{
+    // Bursts with pauses longer than the hold, so that peaks rise, hold and release mid-block.
+    auto bursts = [](int64_t i) {
+        const double t = double(i) / 44100;
+        const double envelope = std::fmod(t, 3.1) < 1.3 ? 0.9 * std::exp(-std::fmod(t, 0.4) * 4) : 0.0;
+        const float s = float(envelope * std::sin(i * 0.05));
+        return std::pair{s, 0.5f * s};
+    };
+    for (int32_t block : {1, 37, 512, 4096})
+    {
+        DRDriver run;
+        run.runBlock(bursts, block);
+        float peak = run.engine.peakL;
+        int64_t count = run.engine.holdCountL;
+        for (int32_t b = 1; b * int64_t(block) < 44100 * 8; ++b)
+        {
+            for (int32_t i = 0; i < block; ++i)
+            {
+                const float a = std::fabs(bursts(run.position + i).first);
+                if (a > peak)
+                    peak = a, count = 0;
+                else
+                {
+                    if (count > run.engine.holdSamples)
+                        peak *= run.engine.peakReleaseCoef;
+                    ++count;
+                }
+            }
+            run.runBlock(bursts, block);
+            if (std::fabs(peak) < 1e-30f)
+                peak = 0.0f; // the engine flushes decayed state at the end of each block
+            ASSERT_EQ(run.engine.peakL, peak) << "block size " << block << ", block " << b;
+            ASSERT_EQ(run.engine.holdCountL, std::min<int64_t>(count, run.engine.holdSamples + 1));
+        }
+    }
+}
