@@ -1,0 +1,83 @@
+// The real meter window on an offscreen window, opened for the real meter effect, with a host
+// that applies the window's parameter changes the way the adapter does and counts reset requests.
+#pragma once
+
+#include "CBitmap.h"
+#include "CControl.h"
+#include "CFrame.h"
+#include "COffscreenWindow.h"
+#include "CScriptedSystem.h"
+#include "MeterFixture.h"
+#include "MouseButtons.h"
+#include "QVEditor.h"
+#include "ZodizedezWindowLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+class MeterWindowFixture : public ::testing::Test, public MeterHost
+{
+protected:
+    MeterWindowFixture()
+    {
+        CBitmap::setResourceFolder(KELVARO_BITMAP_DIR);
+        effect.reset(countingMeter);
+        configure(44100, 512);
+        effect->setCallback(this, &MeterWindowFixture::applyEdit);
+        editor.reset(effect->createEditor());
+    }
+
+    ~MeterWindowFixture() override
+    {
+        if (editor->isOpen())
+            editor->close();
+    }
+
+    void open() { ASSERT_TRUE(editor->open(&window)); }
+
+    // One refresh of the window, drawn as the frame's idle draws it.
+    void refresh()
+    {
+        system.advanceTicks(21);
+        editor->idle();
+    }
+
+    void setLink(bool on) { effect->setParameter(kParamLink, on ? 1.0f : 0.0f, true, false); }
+
+    void click(CPoint where)
+    {
+        system.play({{where, kMouseLeft}});
+        editor->mouse(where.h, where.v);
+    }
+
+    // The frame's views, in the order the window built them.
+    CView* view(size_t index) const { return editor->getFrame()->getViews().at(index); }
+    CControl* control(size_t index) const { return static_cast<CControl*>(view(index)); }
+
+    CScriptedSystem system;
+    COffscreenWindow window{ZodizedezWindowLayout::kWidth, ZodizedezWindowLayout::kHeight, &system};
+    // The meter effect, counting the window's requests to clear the all-time peaks.
+    struct ResetCountingMeter : Zodizedez
+    {
+        using Zodizedez::Zodizedez;
+        bool transferCustomData(int32_t code, int32_t index, void* data, int32_t size) override
+        {
+            resetRequests += code == kCustomDataResetPeaks;
+            return Zodizedez::transferCustomData(code, index, data, size);
+        }
+        int32_t resetRequests = 0;
+    };
+
+    ResetCountingMeter* countingMeter = new ResetCountingMeter(QVEffect::kPluginTypeRealTime, QVEffect::kChannelModeStereo);
+    std::unique_ptr<QVEditor> editor;
+
+private:
+    static bool applyEdit(void* context, int32_t code, int32_t index, float value, void*, int32_t)
+    {
+        if (code == QVEffect::kCallbackSetParameter)
+            static_cast<MeterWindowFixture*>(context)->effect->setParameter(index, value, true, false);
+        return true;
+    }
+};
