@@ -2,6 +2,7 @@
 #include "Zodizedez.h"
 
 #include "QVString.h"
+#include "ZodizedezEditor.h"
 
 namespace
 {
@@ -29,7 +30,7 @@ Zodizedez::~Zodizedez()
 
 QVEditor* Zodizedez::createEditor()
 {
-    return nullptr; // the meter window is not part of this library yet
+    return new ZodizedezEditor(this);
 }
 
 int32_t Zodizedez::getFlags()
