@@ -38,7 +38,7 @@ enum Bitmap : int32_t
 };
 
 // Bitmaps whose magenta pixels are see-through.
-constexpr std::array kMagentaKeyed = {kRangeReadoutBackdrop, kLinkButton, kMonoButton, kResetButton, kSilenceLamp,
+inline constexpr std::array kMagentaKeyed = {kRangeReadoutBackdrop, kLinkButton, kMonoButton, kResetButton, kSilenceLamp,
                                       kRangeBarBackdrop};
 
 // ---- Controls ----
@@ -50,7 +50,7 @@ struct Placement
 };
 
 // Frame 0 or 1 of a two-frame strip, frames as high as the control.
-constexpr std::array<Placement, 4> kBitmapDisplays = {{
+inline constexpr std::array<Placement, 4> kBitmapDisplays = {{
     {{63, 95, 148, 122}, kRangeReadoutBackdrop, kParamLink},
     {{79, 120, 133, 614}, kRangeBarBackdrop, kParamLink},
     {{30, 612, 62, 631}, kSilenceLamp, meterTag(kMeterSilenceL)},
@@ -60,7 +60,7 @@ constexpr std::array<Placement, 4> kBitmapDisplays = {{
 constexpr int32_t kLevelSteps = 482; // one step per pixel of the 0 to -48 dB scale
 constexpr int32_t kCorrelationSteps = 158;
 
-constexpr std::array<Placement, 4> kLevelBars = {{
+inline constexpr std::array<Placement, 4> kLevelBars = {{
     {{35, 126, 40, 608}, kPeakScale, meterTag(kMeterPeakL)},
     {{170, 126, 175, 608}, kPeakScale, meterTag(kMeterPeakR)},
     {{42, 126, 56, 608}, kRmsScale, meterTag(kMeterRmsL)},
@@ -75,7 +75,7 @@ struct LineMeterPlacement
     float value;
 };
 
-constexpr std::array<LineMeterPlacement, 5> kLineMeters = {{
+inline constexpr std::array<LineMeterPlacement, 5> kLineMeters = {{
     {{{35, 126, 40, 608}, kPeakScale, meterTag(kMeterPeakHoldL)}, kLevelSteps, 0, 0},
     {{{170, 126, 175, 608}, kPeakScale, meterTag(kMeterPeakHoldR)}, kLevelSteps, 0, 0},
     {{{42, 126, 56, 608}, kRmsScale, meterTag(kMeterRmsHoldL)}, kLevelSteps, 0, 0},
@@ -100,7 +100,7 @@ enum RangeDisplay : int32_t
     kRangeDisplayCount,
 };
 
-constexpr std::array<RangeBarPlacement, kRangeDisplayCount> kRangeBars = {{
+inline constexpr std::array<RangeBarPlacement, kRangeDisplayCount> kRangeBars = {{
     {{86, 126, 106, 608}, kChannelRangeBars, kMeterDynamicRangeL, kMeterPeakSmoothL},
     {{107, 126, 127, 608}, kChannelRangeBars, kMeterDynamicRangeR, kMeterPeakSmoothR},
     {{86, 126, 127, 608}, kCombinedRangeBars, kMeterDynamicRangeLR, kMeterPeakSmoothMax},
@@ -112,43 +112,44 @@ struct ReadoutPlacement
     int32_t tag;
 };
 
-constexpr std::array<ReadoutPlacement, 4> kLevelReadouts = {{
+inline constexpr std::array<ReadoutPlacement, 4> kLevelReadouts = {{
     {{28, 102, 63, 116}, meterTag(kMeterAllTimePeakL)},
     {{150, 102, 185, 116}, meterTag(kMeterAllTimePeakR)},
     {{28, 646, 64, 660}, meterTag(kMeterRmsL)},
     {{147, 646, 183, 660}, meterTag(kMeterRmsR)},
 }};
 
-constexpr std::array<ReadoutPlacement, kRangeDisplayCount> kRangeReadouts = {{
+inline constexpr std::array<ReadoutPlacement, kRangeDisplayCount> kRangeReadouts = {{
     {{68, 100, 104, 117}, meterTag(kMeterDynamicRangeL)},
     {{105, 100, 141, 117}, meterTag(kMeterDynamicRangeR)},
     {{86, 100, 86, 100}, meterTag(kMeterDynamicRangeLR)},
 }};
 
-constexpr Placement kLinkSwitch = {{138, 686, 197, 725}, kLinkButton, kParamLink};
-constexpr Placement kMonoSwitch = {{78, 686, 137, 725}, kMonoButton, kParamMono};
-constexpr Placement kReset = {{18, 686, 77, 725}, kResetButton, QVEditor::kTagUnbound};
+inline constexpr Placement kLinkSwitch = {{138, 686, 197, 725}, kLinkButton, kParamLink};
+inline constexpr Placement kMonoSwitch = {{78, 686, 137, 725}, kMonoButton, kParamMono};
+inline constexpr Placement kReset = {{18, 686, 77, 725}, kResetButton, QVEditor::kTagUnbound};
 constexpr int32_t kButtonFrameHeight = 39;
 
-constexpr Placement kInformation = {{24, 746, 188, 759}, kInformationPanel, -1};
-constexpr CRect kInformationPanelRect = {0, 634, 211, 776};
-constexpr CPoint kInformationTextOffset = {52, 0};
-constexpr const char* kMakerWebAddress = "www.auvenor.example.com";
+inline constexpr Placement kInformation = {{24, 746, 188, 759}, kInformationPanel, -1};
+inline constexpr CRect kInformationPanelRect = {0, 634, 211, 776};
+inline constexpr CPoint kInformationTextOffset = {52, 0};
+inline constexpr const char* kMakerWebAddress = "www.auvenor.example.com";
 
 // ---- The two dynamic-range layouts: per channel, or one combined display (Link) ----
+// The bars keep the size of their bitmaps in either layout, as when they were built.
 struct RangeLayout
 {
     std::array<CRect, kRangeDisplayCount> readouts;
     std::array<CRect, kRangeDisplayCount> bars;
 };
 
-constexpr RangeLayout kPerChannelLayout = {
-    {{{68, 100, 104, 117}, {105, 100, 141, 117}, {}}},
-    {{{86, 126, 105, 609}, {107, 126, 126, 609}, {}}},
+inline constexpr RangeLayout kPerChannelLayout = {
+    {{kRangeReadouts[kRangeLeft].rect, kRangeReadouts[kRangeRight].rect, {}}},
+    {{kRangeBars[kRangeLeft].rect, kRangeBars[kRangeRight].rect, {}}},
 };
 
-constexpr RangeLayout kLinkedLayout = {
+inline constexpr RangeLayout kLinkedLayout = {
     {{{}, {}, {86, 100, 122, 117}}},
-    {{{}, {}, {86, 126, 126, 609}}},
+    {{{}, {}, kRangeBars[kRangeCombined].rect}},
 };
 } // namespace ZodizedezWindowLayout

@@ -10,14 +10,15 @@ using Link = MeterWindowFixture;
 constexpr size_t kFirstRangeBar = 13, kFirstRangeReadout = 20;
 constexpr CPoint kLinkButtonCentre{167, 705};
 
-std::vector<CRect> perChannelAfterSwitch()
+// Bars as wide and as high as their bitmaps, in both layouts.
+std::vector<CRect> perChannel()
 {
-    return {{86, 126, 105, 609}, {107, 126, 126, 609}, {}, {68, 100, 104, 117}, {105, 100, 141, 117}, {}};
+    return {{86, 126, 106, 608}, {107, 126, 127, 608}, {}, {68, 100, 104, 117}, {105, 100, 141, 117}, {}};
 }
 
 std::vector<CRect> linked()
 {
-    return {{}, {}, {86, 126, 126, 609}, {}, {}, {86, 100, 122, 117}};
+    return {{}, {}, {86, 126, 127, 608}, {}, {}, {86, 100, 122, 117}};
 }
 } // namespace
 
@@ -55,7 +56,7 @@ TEST_F(LinkLayout, ClickingLinkMovesTheRangeDisplaysBetweenTheTwoLayoutsBothWays
     EXPECT_EQ(control(23)->getValue(), 1.0f) << "the Link button shows the parameter";
     click(kLinkButtonCentre);
     refresh();
-    EXPECT_EQ(rangeDisplays(), perChannelAfterSwitch());
+    EXPECT_EQ(rangeDisplays(), perChannel());
 }
 
 TEST_F(LinkLayout, HiddenRangeDisplaysKeepReceivingValues)
@@ -75,4 +76,32 @@ TEST_F(LinkLayout, HiddenRangeDisplaysKeepReceivingValues)
     EXPECT_TRUE(leftBar->getViewSize().isEmpty());
     EXPECT_EQ(leftBar->getValue(), effect->getMeter(kMeterPeakSmoothL));
     EXPECT_EQ(leftReadout->getText(), readout(kMeterDynamicRangeL));
+}
+
+TEST_F(LinkLayout, AfterASwitchBothWaysTheWindowLooksAsIfFreshlyOpenedInThatLayout)
+{
+    auto plucks = [rate = sampleRate](int64_t i) {
+        const double t = double(i % (rate / 2)) / rate;
+        const float s = float(0.9 * std::exp(-t / 0.09) * std::sin(2 * std::numbers::pi * 220 * t));
+        return std::pair{s, 0.6f * s};
+    };
+    play(plucks, 4);
+    open();
+    editor->draw(nullptr);
+    for (bool link : {true, false})
+    {
+        SCOPED_TRACE(link ? "Link on" : "Link off");
+        setLink(link);
+        refresh(); // redraws only what changed
+        std::unique_ptr<QVEditor> fresh(effect->createEditor());
+        COffscreenWindow freshWindow(211, 776);
+        fresh->open(&freshWindow);
+        fresh->draw(nullptr);
+        int32_t differing = 0;
+        for (int32_t y = 0; y < 776; ++y)
+            for (int32_t x = 0; x < 211; ++x)
+                differing += !(window.getPixel(x, y) == freshWindow.getPixel(x, y));
+        EXPECT_EQ(differing, 0);
+        fresh->close();
+    }
 }

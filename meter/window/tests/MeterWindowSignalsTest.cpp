@@ -81,20 +81,23 @@ TEST_F(Signals, AboutTwelveDecibelsOfDynamicRangeColourTheBarBetweenGreenAndYell
     EXPECT_GT(colour.red, 0);
     EXPECT_GT(colour.green, 0);
     EXPECT_EQ(colour.blue, 0);
-    // The drawn pixel is the blend of the green and the yellow bar at that row.
+    // The drawn pixel is the green bar laid over the black backdrop, the yellow one over that.
     const CRect& drawn = bar->getDrawRect();
     ASSERT_FALSE(drawn.isEmpty());
-    const int32_t y = (drawn.top + drawn.bottom) / 2, column = 10;
-    const PngPixels green(PngPixels::bitmapPath(kChannelRangeBars)), yellow(PngPixels::bitmapPath(kChannelRangeBars + 1));
-    const CColor pixel = window.getPixel(86 + column, y);
-    const CColor g = green.at(column, y - 126), ye = yellow.at(column, y - 126);
+    const CPoint where{view(kLeftRangeBar)->getViewSize().left + 10, (drawn.top + drawn.bottom) / 2};
+    const CPoint inBar{10, where.v - 126};
+    const PngPixels green(PngPixels::bitmapPath(kChannelRangeBars));
+    const PngPixels yellow(PngPixels::bitmapPath(kChannelRangeBars + 1));
+    const PngPixels backdrop(PngPixels::bitmapPath(kRangeBarBackdrop));
+    const CColor shown = window.getPixel(where.h, where.v);
+    const CColor below = backdrop.at(where.h - 79, where.v - 120);
+    auto over = [](float under, float above, uint8_t weight) { return under + (above - under) * weight / 255.0f; };
     for (auto channel : {&CColor::red, &CColor::green, &CColor::blue})
     {
-        EXPECT_GE(pixel.*channel + 2, std::min(g.*channel, ye.*channel));
-        EXPECT_LE(pixel.*channel, std::max(g.*channel, ye.*channel) + 2);
+        const float blend = over(over(below.*channel, green.at(inBar.h, inBar.v).*channel, colour.red),
+                                 yellow.at(inBar.h, inBar.v).*channel, colour.green);
+        EXPECT_NEAR(shown.*channel, blend, 3);
     }
-    EXPECT_NE(pixel, g);
-    EXPECT_NE(pixel, ye);
 }
 
 TEST_F(Signals, TheRangeBarFollowsANewDynamicRangeWhileThePeakStaysAtFullScale)
