@@ -1,9 +1,10 @@
 #pragma once
-// The engine stand-in as one object: its token service, namespace, settings and plug-in
-// services. The exported C functions route to it; the host program reaches it directly.
+// The engine stand-in as one object: its token service, namespace, settings, plug-in
+// services and real-time engine. The exported C functions route to it; the host program reaches it directly.
 
 #include "CEngineSettings.h"
 #include "CPlugInServices.h"
+#include "CRealTimeEngine.h"
 #include "CSharedDataNamespace.h"
 #include "CTokenService.h"
 
@@ -16,6 +17,7 @@ public:
     CSharedDataNamespace& Names() { return fNames; }
     CEngineSettings& Settings() { return fSettings; }
     IPlugInServices& Services() { return fServices; }
+    CRealTimeEngine& RealTime() { return fRealTime; }
 
 private:
     CHostEngine() : fServices(fSettings) {}
@@ -24,4 +26,5 @@ private:
     CSharedDataNamespace fNames;
     CEngineSettings fSettings;
     CPlugInServices fServices;
+    CRealTimeEngine fRealTime;
 };

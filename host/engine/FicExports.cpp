@@ -180,6 +180,16 @@ extern "C" void FicAppendNum(SInt32 number, unsigned char* text, SInt32)
         AppendDecimal(number, text);
 }
 
+extern "C" SInt16 FicRegisterRTASInstance(SRTASInstanceBlock* block, FicRenderWorker worker)
+{
+    return Engine().RealTime().Register(block, worker);
+}
+
+extern "C" void FicUnregisterRTASInstance(SRTASInstanceBlock* block)
+{
+    Engine().RealTime().Unregister(block);
+}
+
 extern "C" IPlugInServices* GetPlugInServices()
 {
     return &Engine().Services();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CHostEngine.h"
-#include "CProcess.h"
+#include "TestProcess.h"
 #include "DAECalls.h"
 #include "FicTokenGlobals.h"
 #include "TestControl.h"
@@ -52,7 +52,7 @@ TEST_F(FicTokenGlobalsTest, NothingIsMadeWithoutTokensOrARunningEngine)
 
 TEST_F(FicTokenGlobalsTest, ProcessInitialisedWithoutATaskSendsNoTokens)
 {
-    CProcess process;
+    CTestProcess process;
     process.AddControl(new CTestControl("Gain"));
     ASSERT_EQ(process.Initialize(), 0);
     CreateFicObjects();  // too late for this process

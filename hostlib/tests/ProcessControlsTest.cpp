@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "CProcess.h"
+#include "TestProcess.h"
 #include "FicTokenGlobals.h"
 #include "TestControl.h"
 
 namespace
 {
 // Records what reaches the view and the algorithm.
-class CRecordingProcess : public CProcess
+class CRecordingProcess : public CTestProcess
 {
 public:
     ComponentResult UpdateControlGraphic(SInt32 index, SInt32 value) override
@@ -35,7 +35,7 @@ public:
 TEST(ProcessWithoutControls, EveryDefaultAnswersAsIfThereWereNoControl)
 {
     ASSERT_EQ(gOurTokenTask, nullptr);
-    CProcess process;
+    CTestProcess process;
     ASSERT_EQ(process.Initialize(), 0);
     SInt16 shortOut = 9;
     SInt32 longOut = 9;
@@ -88,7 +88,7 @@ TEST(ProcessWithoutControls, EveryDefaultAnswersAsIfThereWereNoControl)
 
 TEST(ProcessWithoutControls, NameOfLengthFallsBackToTheControlNameCutToLength)
 {
-    class CNamedProcess : public CProcess
+    class CNamedProcess : public CTestProcess
     {
     public:
         ComponentResult GetControlName(SInt32, char* out) override
@@ -111,7 +111,7 @@ TEST(ProcessWithoutControls, NameOfLengthFallsBackToTheControlNameCutToLength)
 
 TEST(ProcessWithoutControls, ValueTextOnRequestComesFromTheProcessCutToLength)
 {
-    class CTextProcess : public CProcess
+    class CTextProcess : public CTestProcess
     {
     public:
         ComponentResult GetValueString(SInt32, SInt32, unsigned char* out, SInt32 maxLen) override
@@ -139,7 +139,7 @@ TEST(ProcessWithoutControls, ValueTextOnRequestComesFromTheProcessCutToLength)
 
 TEST(ProcessWithAControl, ControlAnswersForItself)
 {
-    CProcess process;
+    CTestProcess process;
     auto* control = new CTestControl("Dynamic Range\nDynRng\nDyn");
     process.AddControl(control);
     SInt16 shortOut = 0;

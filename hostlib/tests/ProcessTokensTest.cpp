@@ -12,7 +12,7 @@
 
 #include "CAutomationSeam.h"
 #include "CHostEngine.h"
-#include "CProcess.h"
+#include "TestProcess.h"
 #include "DAECalls.h"
 #include "FicTokenGlobals.h"
 #include "TestControl.h"
@@ -27,7 +27,7 @@ struct SHighlight
     bool operator==(const SHighlight&) const = default;
 };
 
-class CRecordingProcess : public CProcess
+class CRecordingProcess : public CTestProcess
 {
 public:
     ComponentResult UpdateControlGraphic(SInt32 index, SInt32 value) override

@@ -1,11 +1,19 @@
 #include "CProcess.h"
 
 #include "CDAEError.h"
+#include "CPlugInView.h"
+#include "CProcessGroupInterface.h"
 #include "FicTokenGlobals.h"
 
 SInt32 gInstanciationNum = 0;
 
-CProcess::CProcess() : fRegistry(this, 0) {}
+CProcess::CProcess() : CProcess(CurrentGroupTiming()) {}
+
+CProcess::CProcess(const SGroupTiming& timing)
+    : fSampleRate(timing.fSampleRate), fFrameRate(timing.fFrameRate), fFrameOffset(timing.fFrameOffset),
+      fRegistry(this, 0)
+{
+}
 
 // A process deleted without Free must not leave listeners whose context points at it.
 CProcess::~CProcess()
@@ -30,6 +38,7 @@ CPluginControl* CProcess::FindControl(SInt32 index) const
 
 ComponentResult CProcess::Initialize()
 {
+    ThrowOnErr(InitializeView());
     if (gOurTokenTask == nullptr)
         return 0;
     SInt16 numControls = 0;
@@ -50,8 +59,26 @@ ComponentResult CProcess::Initialize()
     return 0;
 }
 
+ComponentResult CProcess::InitializeView()
+{
+    fView = CreateCPlugInView();
+    if (fView == nullptr)
+        return 0;
+    const ComponentResult result = fView->Initialize();
+    if (result != 0)
+        DeleteView();
+    return result;
+}
+
+void CProcess::DeleteView()
+{
+    delete fView;
+    fView = nullptr;
+}
+
 ComponentResult CProcess::Free()
 {
+    DeleteView();
     if (!fUsesTokens)
         return 0;
     UnRegisterListeners();

@@ -8,6 +8,8 @@ struct OpaqueFicObject;
 struct OpaqueFicType;
 struct OpaqueFicCriticalSection;
 struct SFicSDSToken;
+struct SRTASInstanceBlock;
+struct SRTGlobals;
 class IPlugInServices;
 
 using FicObjectRef = OpaqueFicObject*;                    // a server, token task or listener
@@ -15,6 +17,7 @@ using FicTypeRef = OpaqueFicType*;
 using FicCriticalSectionRef = OpaqueFicCriticalSection*;
 using FicSDSNameId = UInt32;                              // a reserved name; 0 is none
 using FicTaskValue = void*;                               // handed back with each token
+using FicRenderWorker = void (*)(SRTASInstanceBlock* block, SRTGlobals* globals);
 
 constexpr SInt32 kFicListenerObjectType = 56;
 constexpr SInt32 kFicTokenTaskObjectType = 57;
@@ -53,7 +56,9 @@ constexpr OSType kFicGestaltVariableQuantum = FourCC("vqta");
     X(void, FicSDSDoneWithToken, (SFicSDSToken * token))                                        \
     X(SInt16, FicPersonalityDoIdle, ())                                                         \
     X(SInt32, FicGetMaximumRTASQuantum, ())                                                     \
-    X(void, FicAppendNum, (SInt32 number, unsigned char* text, SInt32 reserved))
+    X(void, FicAppendNum, (SInt32 number, unsigned char* text, SInt32 reserved))                \
+    X(SInt16, FicRegisterRTASInstance, (SRTASInstanceBlock * block, FicRenderWorker worker))    \
+    X(void, FicUnregisterRTASInstance, (SRTASInstanceBlock * block))
 
 #define KELVARO_DSI_CALLS(X) X(IPlugInServices*, GetPlugInServices, ())
 

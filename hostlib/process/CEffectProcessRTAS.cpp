@@ -1,0 +1,273 @@
+#include "CEffectProcessRTAS.h"
+
+#include <cstring>
+
+#include "CDAEError.h"
+#include "DAECalls.h"
+#include "DAEErrorCodes.h"
+#include "ProcessAnswers.h"
+
+namespace
+{
+constexpr SInt32 kFixedBlockLength = 32;
+constexpr SConnectionFormat kOfferedFormat = {0, 1, 2, 1, 44100.0f};
+
+bool IsAcceptedFormat(const SConnectionFormat& format)
+{
+    return format.fFormat == 1 && format.fWordSize == 2 && format.fInterleave == 1 && format.fSampleRate != 0.0f;
+}
+} // namespace
+
+CEffectProcessRTAS::CEffectProcessRTAS() = default;
+
+CEffectProcessRTAS::~CEffectProcessRTAS()
+{
+    fHostPlugIn.reset();
+}
+
+ComponentResult CEffectProcessRTAS::Initialize()
+{
+    ThrowOnErr(CEffectProcess::Initialize());
+    InitializeConnectionArrays();
+    return 0;
+}
+
+void CEffectProcessRTAS::SetMaxRTASConnections(SInt32 maximum)
+{
+    if (!fConnectionsAllocated)
+        fMaxConnections = maximum;
+}
+
+void CEffectProcessRTAS::InitializeConnectionArrays()
+{
+    const size_t count = size_t(fMaxConnections);
+    fInputBuffers = std::make_unique<float*[]>(count);
+    fOutputBuffers = std::make_unique<float*[]>(count);
+    fInputConnections = std::make_unique<RTASConnectionSlot[]>(count);
+    fOutputConnections = std::make_unique<RTASConnectionSlot[]>(count);
+    fConnectionsAllocated = true;
+}
+
+void CEffectProcessRTAS::FreeConnectionArrays()
+{
+    fInputBuffers.reset();
+    fOutputBuffers.reset();
+    fInputConnections.reset();
+    fOutputConnections.reset();
+    fConnectionsAllocated = false;
+}
+
+ComponentResult CEffectProcessRTAS::Free()
+{
+    // The engine must stop calling the worker before the tables it reads go.
+    fHostPlugIn.reset();
+    FreeConnectionArrays();
+    return CProcess::Free();
+}
+
+// ---- Connections
+
+ComponentResult CEffectProcessRTAS::Connect(RTASConnectionSlot* table, SInt32 port, HostConnectionRef connection,
+                                            ComponentResult occupied)
+{
+    if (!IsPort(port) || table == nullptr)
+        return kDAE_PortOutOfRange;
+    RTASConnectionSlot& slot = table[port - 1];
+    if (slot.load(std::memory_order_relaxed) != nullptr && connection != nullptr)
+        return occupied;
+    slot.store(static_cast<SRTASConnection*>(connection), std::memory_order_release);
+    return 0;
+}
+
+ComponentResult CEffectProcessRTAS::Disconnect(RTASConnectionSlot* table, SInt32 port)
+{
+    if (!IsPort(port) || table == nullptr)
+        return kDAE_PortOutOfRange;
+    RTASConnectionSlot& slot = table[port - 1];
+    if (slot.load(std::memory_order_relaxed) == nullptr)
+        return kDAE_PortNotConnected;
+    slot.store(nullptr, std::memory_order_release);
+    return 0;
+}
+
+ComponentResult CEffectProcessRTAS::IsConnected(const RTASConnectionSlot* table, SInt32 port,
+                                                Boolean* connected) const
+{
+    if (!IsPort(port) || table == nullptr)
+        return kDAE_PortOutOfRange;
+    return Answer(connected, table[port - 1].load(std::memory_order_relaxed) != nullptr);
+}
+
+ComponentResult CEffectProcessRTAS::ConnectInput(SInt32 port, HostConnectionRef connection)
+{
+    const bool sideChain = port == GetSideChainInput() && port != 0;
+    if (sideChain)
+        ConnectSidechain();
+    return Connect(fInputConnections.get(), port, connection, kDAE_InputConnected);
+}
+
+ComponentResult CEffectProcessRTAS::DisconnectInput(SInt32 port)
+{
+    if (port == GetSideChainInput() && port != 0)
+        DisconnectSidechain();
+    return Disconnect(fInputConnections.get(), port);
+}
+
+ComponentResult CEffectProcessRTAS::ConnectOutput(SInt32 port, HostConnectionRef connection)
+{
+    return Connect(fOutputConnections.get(), port, connection, kDAE_OutputConnected);
+}
+
+ComponentResult CEffectProcessRTAS::DisconnectOutput(SInt32 port)
+{
+    return Disconnect(fOutputConnections.get(), port);
+}
+
+ComponentResult CEffectProcessRTAS::IsInputPortConnected(SInt32 port, Boolean* connected)
+{
+    return IsConnected(fInputConnections.get(), port, connected);
+}
+
+ComponentResult CEffectProcessRTAS::IsOutputPortConnected(SInt32 port, Boolean* connected)
+{
+    return IsConnected(fOutputConnections.get(), port, connected);
+}
+
+ComponentResult CEffectProcessRTAS::CanOutputPortConnect(SInt32 port, Boolean* canConnect)
+{
+    Boolean connected = true;
+    return Answer(canConnect, IsConnected(fOutputConnections.get(), port, &connected) == 0 && !connected);
+}
+
+SRTASConnection* CEffectProcessRTAS::GetInputConnection(SInt32 index) const
+{
+    if (fInputConnections == nullptr || index < 0 || index >= fMaxConnections)
+        return nullptr;
+    return fInputConnections[size_t(index)].load(std::memory_order_acquire);
+}
+
+SRTASConnection* CEffectProcessRTAS::GetOutputConnection(SInt32 index) const
+{
+    if (fOutputConnections == nullptr || index < 0 || index >= fMaxConnections)
+        return nullptr;
+    return fOutputConnections[size_t(index)].load(std::memory_order_acquire);
+}
+
+ComponentResult CEffectProcessRTAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
+{
+    return Answer(format, kOfferedFormat);
+}
+
+ComponentResult CEffectProcessRTAS::SetConnectionFormat(SInt32, Boolean, const SConnectionFormat* format)
+{
+    return IsAcceptedFormat(*format) ? 0 : kDAE_FormatNotAccepted;
+}
+
+// ---- Controls, strings, delay
+
+ComponentResult CEffectProcessRTAS::UpdateControlValue(SInt32 index, SInt32 value)
+{
+    if (index == fMasterBypassIndex && index != 0)
+        fBypassed = value > 0;
+    return CProcess::UpdateControlValue(index, value);
+}
+
+ComponentResult CEffectProcessRTAS::GetDelaySamples(SInt16* samples)
+{
+    return Answer(samples, 0);
+}
+
+ComponentResult CEffectProcessRTAS::MuShInit()
+{
+    return 0;
+}
+
+void CEffectProcessRTAS::ModifyRegionName(char*) {}
+
+ComponentResult CEffectProcessRTAS::GetPlugInString(SInt32 selector, unsigned char* out)
+{
+    if (selector != kRegionNameString)
+        return CEffectProcess::GetPlugInString(selector, out);
+    char name[256] = {};
+    std::memcpy(name, out + 1, out[0]);
+    ModifyRegionName(name);
+    out[0] = UInt8(strnlen(name, 255));
+    std::memcpy(out + 1, name, out[0]);
+    return 0;
+}
+
+// ---- Host plug-in object and rendering
+
+ComponentResult CEffectProcessRTAS::CreateHostPlugIn(const SPlugInIDRecord& id)
+{
+    SInt32 variableQuantum = 0;
+    const bool variableBlock =
+        gDAE.FicGestalt(kFicGestaltVariableQuantum, &variableQuantum) == 0 && variableQuantum != 0;
+    const SRTASInstanceDescriptor descriptor = {static_cast<CEffectProcessRTAS*>(this),
+                                                fInputConnections.get(),
+                                                fOutputConnections.get(),
+                                                GetNumInputs(),
+                                                GetNumOutputs(),
+                                                GetSideChainInput(),
+                                                variableBlock ? 1 : 0};
+    try
+    {
+        fHostPlugIn = std::make_unique<CHostPlugIn>(id, descriptor, &RenderAudioWorker);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return kDAE_OutOfMemory;
+    }
+    catch (const CDAEError& error)
+    {
+        return error.Code();
+    }
+    return 0;
+}
+
+SInt32 CEffectProcessRTAS::GetMaximumRTASQuantum()
+{
+    SInt32 variableQuantum = 0;
+    if (gDAE.FicGestalt(kFicGestaltVariableQuantum, &variableQuantum) != 0 || variableQuantum == 0)
+        return kFixedBlockLength;
+    const SInt32 maximum = gDAE.FicGetMaximumRTASQuantum();
+    return maximum > 0 ? maximum : kFixedBlockLength;
+}
+
+void CEffectProcessRTAS::RenderAudioWorker(SRTASInstanceBlock* block, SRTGlobals* globals)
+{
+    const SRTASInstanceDescriptor& descriptor = *block->fDescriptor;
+    static_cast<CEffectProcessRTAS*>(descriptor.fProcess)->Render(descriptor, *globals);
+}
+
+// A block with a port that has no connection is not rendered: there is no buffer to give.
+void CEffectProcessRTAS::Render(const SRTASInstanceDescriptor& descriptor, const SRTGlobals& globals)
+{
+    fInstanceDescriptor = &descriptor;
+    fRTGlobals = &globals;
+    const SInt32 numInputs = descriptor.fNumInputs + (descriptor.fSideChainInput != 0 ? 1 : 0);
+    for (SInt32 index = 0; index < numInputs; ++index)
+    {
+        const SRTASConnection* connection = GetInputConnection(index);
+        if (connection == nullptr)
+            return;
+        fInputBuffers[size_t(index)] = connection->fBuffer;
+    }
+    for (SInt32 index = 0; index < descriptor.fNumOutputs; ++index)
+    {
+        const SRTASConnection* connection = GetOutputConnection(index);
+        if (connection == nullptr)
+            return;
+        fOutputBuffers[size_t(index)] = connection->fBuffer;
+    }
+    const SInt32 numSamples = descriptor.fVariableBlock != 0 ? globals.fBlockLength : kFixedBlockLength;
+    try
+    {
+        RenderAudio(fInputBuffers.get(), fOutputBuffers.get(), numSamples);
+    }
+    catch (...)
+    {
+        return;
+    }
+    SetMetersUpdated(true);
+}

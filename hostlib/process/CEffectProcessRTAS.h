@@ -1,0 +1,69 @@
+#pragma once
+// The real-time effect process: its port connections, the host plug-in object through which
+// the host's real-time engine calls the render worker, and the worker. The plug-in implements
+// RenderAudio, which runs on the engine's real-time thread.
+
+#include <memory>
+
+#include "CEffectProcess.h"
+#include "CHostPlugIn.h"
+#include "SRTASInstance.h"
+
+class CEffectProcessRTAS : public virtual CEffectProcess
+{
+public:
+    CEffectProcessRTAS();
+
+    ComponentResult Initialize() override;
+    virtual void SetMaxRTASConnections(SInt32 maximum);
+    ComponentResult IsInputPortConnected(SInt32 port, Boolean* connected) override;
+    ComponentResult CanOutputPortConnect(SInt32 port, Boolean* canConnect) override;
+    ComponentResult IsOutputPortConnected(SInt32 port, Boolean* connected) override;
+    ComponentResult ConnectInput(SInt32 port, HostConnectionRef connection) override;
+    ComponentResult DisconnectInput(SInt32 port) override;
+    ComponentResult ConnectOutput(SInt32 port, HostConnectionRef connection) override;
+    ComponentResult DisconnectOutput(SInt32 port) override;
+    ComponentResult UpdateControlValue(SInt32 index, SInt32 value) override;
+    ComponentResult GetDelaySamples(SInt16* samples) override;
+    ComponentResult Free() override;
+    virtual ComponentResult MuShInit();
+    ComponentResult GetPlugInString(SInt32 selector, unsigned char* out) override;
+    ComponentResult GetConnectionFormat(SInt32 port, Boolean isInput, SConnectionFormat* format) override;
+    ComponentResult SetConnectionFormat(SInt32 port, Boolean isInput, const SConnectionFormat* format) override;
+    virtual ComponentResult CreateHostPlugIn(const SPlugInIDRecord& id);
+    // Real-time thread: no allocation, no lock.
+    virtual void RenderAudio(float** inputs, float** outputs, SInt32 numSamples) = 0;
+    virtual void ModifyRegionName(char* name);
+    ~CEffectProcessRTAS() override;
+
+    void InitializeConnectionArrays();
+    void FreeConnectionArrays();
+    // index from 0; null outside the table.
+    SRTASConnection* GetInputConnection(SInt32 index) const;
+    SRTASConnection* GetOutputConnection(SInt32 index) const;
+    static void RenderAudioWorker(SRTASInstanceBlock* block, SRTGlobals* globals);
+    static SInt32 GetMaximumRTASQuantum();
+
+    bool IsBypassed() const { return fBypassed; }
+    SInt32 GetMaxRTASConnections() const { return fMaxConnections; }
+    CHostPlugIn* GetHostPlugIn() const { return fHostPlugIn.get(); }
+
+private:
+    ComponentResult Connect(RTASConnectionSlot* table, SInt32 port, HostConnectionRef connection,
+                            ComponentResult occupied);
+    ComponentResult Disconnect(RTASConnectionSlot* table, SInt32 port);
+    ComponentResult IsConnected(const RTASConnectionSlot* table, SInt32 port, Boolean* connected) const;
+    bool IsPort(SInt32 port) const { return port >= 1 && port <= fMaxConnections; }
+    void Render(const SRTASInstanceDescriptor& descriptor, const SRTGlobals& globals);
+
+    bool fBypassed = false;
+    const SRTASInstanceDescriptor* fInstanceDescriptor = nullptr;
+    const SRTGlobals* fRTGlobals = nullptr;
+    bool fConnectionsAllocated = false;
+    SInt32 fMaxConnections = 48;
+    std::unique_ptr<float*[]> fInputBuffers;
+    std::unique_ptr<float*[]> fOutputBuffers;
+    std::unique_ptr<RTASConnectionSlot[]> fInputConnections;
+    std::unique_ptr<RTASConnectionSlot[]> fOutputConnections;
+    std::unique_ptr<CHostPlugIn> fHostPlugIn;
+};
