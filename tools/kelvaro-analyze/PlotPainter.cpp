@@ -46,6 +46,17 @@ double niceStep(double span, int count)
     return 10.0 * magnitude;
 }
 
+// Seconds in 1-2-5 steps for short files; whole minutes and their usual fractions for long ones.
+double timeStep(double duration)
+{
+    if (duration < 120)
+        return niceStep(duration, 10);
+    for (double step : {15.0, 30.0, 60.0, 120.0, 300.0, 600.0, 900.0, 1800.0})
+        if (duration / step <= 12)
+            return step;
+    return 3600.0 * std::ceil(duration / 3600.0 / 12);
+}
+
 std::string timeLabel(double seconds, double duration)
 {
     char text[32];
@@ -95,8 +106,8 @@ public:
             std::snprintf(label, sizeof label, "%g", db);
             text(kLeft - 8, y(db, levelPanel) + 4, label, 11, 1.0);
         }
-        const double timeStep = niceStep(duration, 10);
-        for (double t = 0; t <= duration + 1e-9; t += timeStep)
+        const double secondsStep = timeStep(duration);
+        for (double t = 0; t <= duration + 1e-9; t += secondsStep)
         {
             cairo_set_source_rgb(cr, 0.88, 0.88, 0.88);
             cairo_move_to(cr, std::round(x(t)) + 0.5, top);
