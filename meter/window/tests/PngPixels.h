@@ -30,9 +30,12 @@ public:
     int32_t width() const { return cairo_image_surface_get_width(image); }
     int32_t height() const { return cairo_image_surface_get_height(image); }
 
-    // Meant for opaque pixels (the bitmaps' see-through parts are magenta, not alpha).
+    // Meant for opaque pixels (the bitmaps' see-through parts are magenta, not alpha); transparent
+    // black outside the image or without one.
     CColor at(int32_t x, int32_t y) const
     {
+        if (!loaded() || x < 0 || y < 0 || x >= width() || y >= height())
+            return {0, 0, 0, 0};
         cairo_surface_flush(image);
         const auto* row = cairo_image_surface_get_data(image) + y * cairo_image_surface_get_stride(image);
         const uint32_t argb = reinterpret_cast<const uint32_t*>(row)[x];
