@@ -90,33 +90,28 @@ bool ZodizedezEditor::open(void* systemWindow)
 
 void ZodizedezEditor::createBitmapDisplays()
 {
-    for (size_t i = 0; i < kBitmapDisplays.size(); ++i)
+    for (const Placement& place : kBitmapDisplays)
     {
-        const Placement& place = kBitmapDisplays[i];
         LoadedBitmap strip(place.bitmap);
-        bitmapDisplays[i] = new CMovieBitmap(place.rect, this, place.tag, strip);
-        bitmapDisplays[i]->setTransparency(true);
-        addControl(frame, bitmapDisplays[i]);
+        auto* display = new CMovieBitmap(place.rect, this, place.tag, strip);
+        display->setTransparency(true);
+        addControl(frame, display);
     }
 }
 
 void ZodizedezEditor::createLevelMeters()
 {
-    for (size_t i = 0; i < kLevelBars.size(); ++i)
+    for (const Placement& place : kLevelBars)
     {
-        const Placement& place = kLevelBars[i];
         LoadedBitmap scale(place.bitmap);
-        levelBars[i] = settled(new CLevelMeter(place.rect, scale, kLevelSteps, CMeterView::kVertical), place.tag, 0);
-        addControl(frame, levelBars[i]);
+        addControl(frame, settled(new CLevelMeter(place.rect, scale, kLevelSteps, CMeterView::kVertical), place.tag, 0));
     }
-    for (size_t i = 0; i < kLineMeters.size(); ++i)
+    for (const LineMeterPlacement& line : kLineMeters)
     {
-        const LineMeterPlacement& line = kLineMeters[i];
         LoadedBitmap scale(line.placement.bitmap);
         constexpr int32_t kLineWidth = 1;
-        lineMeters[i] = settled(new CLineMeter(line.placement.rect, scale, line.steps, kLineWidth, line.style),
-                                line.placement.tag, line.value);
-        addControl(frame, lineMeters[i]);
+        addControl(frame, settled(new CLineMeter(line.placement.rect, scale, line.steps, kLineWidth, line.style),
+                                  line.placement.tag, line.value));
     }
 }
 
@@ -150,8 +145,8 @@ CTextLabel* ZodizedezEditor::createReadout(const CRect& area, int32_t tag)
 
 void ZodizedezEditor::createReadouts()
 {
-    for (size_t i = 0; i < kLevelReadouts.size(); ++i)
-        levelReadouts[i] = createReadout(kLevelReadouts[i].rect, kLevelReadouts[i].tag);
+    for (const ReadoutPlacement& place : kLevelReadouts)
+        createReadout(place.rect, place.tag);
     for (size_t i = 0; i < kRangeReadouts.size(); ++i)
         rangeReadouts[i] = createReadout(kRangeReadouts[i].rect, kRangeReadouts[i].tag);
 }
@@ -163,10 +158,9 @@ void ZodizedezEditor::createButtons()
         auto* button = new COnOffButton(place.rect, this, place.tag, frames);
         button->setTransparency(true);
         addControl(frame, button);
-        return button;
     };
-    linkButton = createSwitch(kLinkSwitch);
-    monoButton = createSwitch(kMonoSwitch);
+    createSwitch(kLinkSwitch);
+    createSwitch(kMonoSwitch);
 
     LoadedBitmap frames(kReset.bitmap);
     resetButton = new CKickButton(kReset.rect, this, kReset.tag, kButtonFrameHeight, frames);
@@ -177,7 +171,7 @@ void ZodizedezEditor::createButtons()
 void ZodizedezEditor::createInformation()
 {
     LoadedBitmap panel(kInformation.bitmap);
-    information = new CQVVersionSplashScreen(kInformation.rect, this, kInformation.tag, panel, kInformationPanelRect);
+    auto* information = new CQVVersionSplashScreen(kInformation.rect, this, kInformation.tag, panel, kInformationPanelRect);
     information->setText(kMakerWebAddress);
     information->setTextOffset(kInformationTextOffset);
     information->setTextFont(kFontSmall);

@@ -11,11 +11,6 @@
 class CBitmap;
 class CDynamicRangeMeter;
 class CKickButton;
-class CLevelMeter;
-class CLineMeter;
-class CMovieBitmap;
-class COnOffButton;
-class CQVVersionSplashScreen;
 class CTextLabel;
 
 class ZodizedezEditor : public QVEditor
@@ -29,15 +24,13 @@ public:
     void valueChanged(CDrawContext* context, CControl* control) override;
 
 private:
-    using RangeDisplay = ZodizedezWindowLayout::RangeDisplay;
-
     void createBitmapDisplays();
     void createLevelMeters();
     void createRangeBars();
     void createReadouts();
     void createButtons();
     void createInformation();
-    CTextLabel* createReadout(const CRect& rect, int32_t tag);
+    CTextLabel* createReadout(const CRect& area, int32_t tag);
     void showLayoutOfLink();
     void applyLayout(const ZodizedezWindowLayout::RangeLayout& layout);
     void feedRangeBars();
@@ -51,16 +44,10 @@ private:
 
     // ---- Fields; the views belong to the frame and live only while the window is open ----
     CBitmap* background;
-    std::array<CLevelMeter*, 4> levelBars{};
-    std::array<CLineMeter*, 5> lineMeters{};
+    // Only the views the window itself moves, feeds or listens to; the base refreshes the others.
     std::array<CDynamicRangeMeter*, ZodizedezWindowLayout::kRangeDisplayCount> rangeBars{};
-    std::array<CTextLabel*, 4> levelReadouts{};
     std::array<CTextLabel*, ZodizedezWindowLayout::kRangeDisplayCount> rangeReadouts{};
-    COnOffButton* linkButton = nullptr;
-    COnOffButton* monoButton = nullptr;
     CKickButton* resetButton = nullptr;
-    std::array<CMovieBitmap*, 4> bitmapDisplays{};
-    CQVVersionSplashScreen* information = nullptr;
     bool linkedLayout = false;
     std::array<RangeFeed, ZodizedezWindowLayout::kRangeDisplayCount> rangeFeeds{};
 };

@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class MeterWindowFixture : public ::testing::Test, public MeterHost
 {
@@ -50,6 +51,16 @@ protected:
     {
         system.play({{where, kMouseLeft}});
         editor->mouse(where.h, where.v);
+    }
+
+    // Every pixel of a window, row by row, to compare two pictures whole.
+    static std::vector<CColor> pixels(const COffscreenWindow& shown)
+    {
+        std::vector<CColor> all;
+        for (int32_t y = 0; y < shown.getHeight(); ++y)
+            for (int32_t x = 0; x < shown.getWidth(); ++x)
+                all.push_back(shown.getPixel(x, y));
+        return all;
     }
 
     // The frame's views, in the order the window built them.

@@ -90,6 +90,18 @@ TEST_F(Layout, TheParameterUnderAPointIsLinkOverTheRangeDisplayMonoOnItsButtonAn
         EXPECT_EQ(editor->getParameterIndexFromPoint(where.h, where.v), parameter) << what;
 }
 
+TEST_F(Layout, HighlightingTheParametersColoursNothingVisible)
+{
+    play(sine(0.5, 997, sampleRate), 1);
+    open();
+    editor->draw(nullptr);
+    const std::vector<CColor> plain = pixels(window);
+    for (int32_t parameter : {kParamMono, kParamLink})
+        editor->setControlHighlight(parameter, QVEditor::kHighlightRed);
+    editor->draw(nullptr);
+    EXPECT_TRUE(pixels(window) == plain);
+}
+
 TEST_F(Layout, OpenSizesTheWindowFromTheBackgroundAndWithoutBitmapsEveryBitmapControlIsEmpty)
 {
     CBitmap::setResourceFolder("/nonexistent");
