@@ -8,6 +8,7 @@
 
 #include "CProcessGroupInterface.h"
 #include "CProcessType.h"
+#include "DAEErrorCodes.h"
 
 class CProcessGroup : public CProcessGroupInterface
 {
@@ -88,7 +89,7 @@ public:
 
 #define KELVARO_DECLARE_PROCESS_OPERATION(name, arguments, ...) \
     ComponentResult name(OSType type, SInt32 processIndex __VA_OPT__(, ) __VA_ARGS__) override;
-    KELVARO_PROCESS_OPERATIONS(KELVARO_DECLARE_PROCESS_OPERATION)
+    KELVARO_PROCESS_OPERATIONS(KELVARO_DECLARE_PROCESS_OPERATION, KELVARO_DECLARE_PROCESS_OPERATION)
 #undef KELVARO_DECLARE_PROCESS_OPERATION
 
     // The word real-time types give the host with each process; stable for the group's life.
@@ -99,6 +100,19 @@ protected:
     ComponentResult RouteToProcess(OSType type, SInt32 processIndex, Operation operation) const
     {
         return GetProcessType(type).RouteToProcess(processIndex, operation);
+    }
+
+    // The same for a control of the process: -7300 for an index outside 1 .. its control count.
+    template <typename Operation>
+    ComponentResult RouteToControl(OSType type, SInt32 processIndex, SInt32 control, Operation operation) const
+    {
+        return RouteToProcess(type, processIndex, [&](CProcess& process) {
+            SInt16 numControls = 0;
+            const ComponentResult result = process.GetNumControls(&numControls);
+            if (result != 0)
+                return result;
+            return control >= 1 && control <= numControls ? operation(process) : kDAE_InvalidControlIndex;
+        });
     }
 
 private:

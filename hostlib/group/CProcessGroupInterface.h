@@ -100,7 +100,7 @@ public:
     // ---- Process routines handed on unchanged
 #define KELVARO_DECLARE_PROCESS_OPERATION(name, arguments, ...) \
     virtual ComponentResult name(OSType type, SInt32 processIndex __VA_OPT__(, ) __VA_ARGS__) = 0;
-    KELVARO_PROCESS_OPERATIONS(KELVARO_DECLARE_PROCESS_OPERATION)
+    KELVARO_PROCESS_OPERATIONS(KELVARO_DECLARE_PROCESS_OPERATION, KELVARO_DECLARE_PROCESS_OPERATION)
 #undef KELVARO_DECLARE_PROCESS_OPERATION
 
     // ---- Unpacking of the specifier records

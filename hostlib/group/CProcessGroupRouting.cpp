@@ -12,8 +12,15 @@
     {                                                                                               \
         return RouteToProcess(type, processIndex, [&](CProcess& process) { return process.name arguments; }); \
     }
-KELVARO_PROCESS_OPERATIONS(KELVARO_ROUTE_PROCESS_OPERATION)
+#define KELVARO_ROUTE_CONTROL_OPERATION(name, arguments, ...)                                      \
+    ComponentResult CProcessGroup::name(OSType type, SInt32 processIndex __VA_OPT__(, ) __VA_ARGS__) \
+    {                                                                                               \
+        return RouteToControl(type, processIndex, control,                                          \
+                              [&](CProcess& process) { return process.name arguments; });           \
+    }
+KELVARO_PROCESS_OPERATIONS(KELVARO_ROUTE_PROCESS_OPERATION, KELVARO_ROUTE_CONTROL_OPERATION)
 #undef KELVARO_ROUTE_PROCESS_OPERATION
+#undef KELVARO_ROUTE_CONTROL_OPERATION
 
 // ---- Answered by the type
 

@@ -1,9 +1,10 @@
 #pragma once
 // The host operations that name a type and a process and that the group hands on unchanged to
 // the process's operation of the same name: X(name, (arguments passed on), parameters after
-// the OS type and the process index). Control operations take the control index first.
+// the OS type and the process index). Control operations (C) take the control index first; the
+// group answers -7300 for an index outside the process's controls.
 
-#define KELVARO_PROCESS_OPERATIONS(X)                                                                  \
+#define KELVARO_PROCESS_OPERATIONS(X, C)                                                                  \
     X(Draw, (area), Rect* area)                                                                       \
     X(DoMouseCommand, (event), EventRecord* event)                                                    \
     X(DoKeyCommand, (event, handled), EventRecord* event, Boolean* handled)                           \
@@ -22,14 +23,14 @@
     X(DisconnectOutput, (port), SInt32 port)                                                          \
     X(SetBypass, (bypassed), Boolean bypassed)                                                        \
     X(GetNumControls, (count), SInt16* count)                                                         \
-    X(IsControlAutomatable, (control, automatable), SInt32 control, SInt16* automatable)              \
-    X(GetNumControlSteps, (control, steps), SInt32 control, SInt32* steps)                            \
-    X(GetControlName, (control, out), SInt32 control, char* out)                                      \
-    X(GetControlValue, (control, value), SInt32 control, SInt32* value)                               \
-    X(SetControlValue, (control, value), SInt32 control, SInt32 value)                                \
+    C(IsControlAutomatable, (control, automatable), SInt32 control, SInt16* automatable)              \
+    C(GetNumControlSteps, (control, steps), SInt32 control, SInt32* steps)                            \
+    C(GetControlName, (control, out), SInt32 control, char* out)                                      \
+    C(GetControlValue, (control, value), SInt32 control, SInt32* value)                               \
+    C(SetControlValue, (control, value), SInt32 control, SInt32 value)                                \
     X(SetViewPort, (port), GrafPtr port)                                                              \
     X(SetViewOrigin, (origin), Point origin)                                                          \
-    X(SendRampRegion, (control, region), SInt32 control, const SRampRegion* region)                   \
+    C(SendRampRegion, (control, region), SInt32 control, const SRampRegion* region)                   \
     X(SetMute, (muted), Boolean muted)                                                                \
     X(GetBypass, (bypassed), Boolean* bypassed)                                                       \
     X(GetMute, (muted), Boolean* muted)                                                               \
@@ -40,20 +41,20 @@
     X(GetIndexedChunkID, (index, chunkID), SInt32 index, OSType* chunkID)                             \
     X(DescribeChunk, (chunkID, name), OSType chunkID, unsigned char* name)                            \
     X(GetChunkSize, (chunkID, size), OSType chunkID, SInt32* size)                                    \
-    X(BoundAutoSegment, (control, start, end), SInt32 control, SInt32* start, SInt32* end)            \
-    X(SetControlOverride, (control, overridden), SInt32 control, Boolean overridden)                  \
+    C(BoundAutoSegment, (control, start, end), SInt32 control, SInt32* start, SInt32* end)            \
+    C(SetControlOverride, (control, overridden), SInt32 control, Boolean overridden)                  \
     X(Prime, (priming), Boolean priming)                                                              \
-    X(GetAutoEventList, (control, list), SInt32 control, SAutoEventList** list)                       \
-    X(GetAutoEventTag, (control, tag), SInt32 control, void** tag)                                    \
+    C(GetAutoEventList, (control, list), SInt32 control, SAutoEventList** list)                       \
+    C(GetAutoEventTag, (control, tag), SInt32 control, void** tag)                                    \
     X(GetDelaySamples, (samples), SInt16* samples)                                                    \
-    X(SetControlRelative, (control, delta), SInt32 control, SInt32 delta)                             \
-    X(GetControlPriority, (control, priority), SInt32 control, SInt32* priority)                      \
+    C(SetControlRelative, (control, delta), SInt32 control, SInt32 delta)                             \
+    C(GetControlPriority, (control, priority), SInt32 control, SInt32* priority)                      \
     X(GetProcessNameID, (id), FicSDSNameId* id)                                                       \
-    X(GetControlNameID, (control, id), SInt32 control, FicSDSNameId* id)                              \
+    C(GetControlNameID, (control, id), SInt32 control, FicSDSNameId* id)                              \
     X(ChooseControl, (where, control), Point where, SInt32* control)                                  \
-    X(GetControlType, (control, controlType), SInt32 control, SInt32* controlType)                             \
-    X(GetControlOrientation, (control, orientation), SInt32 control, SInt32* orientation)             \
-    X(MapControlValToString, (control, value, out, maxLen), SInt32 control, SInt32 value, char* out,  \
+    C(GetControlType, (control, controlType), SInt32 control, SInt32* controlType)                             \
+    C(GetControlOrientation, (control, orientation), SInt32 control, SInt32* orientation)             \
+    C(MapControlValToString, (control, value, out, maxLen), SInt32 control, SInt32 value, char* out,  \
       SInt32 maxLen)                                                                                  \
     X(GetConnectionFormat, (port, isInput, format), SInt32 port, Boolean isInput,                     \
       SConnectionFormat* format)                                                                      \
@@ -62,25 +63,25 @@
     X(GetNumParamFormats, (port, isInput, count), SInt32 port, Boolean isInput, SInt32* count)        \
     X(GetIndexParamFormat, (port, isInput, index, format), SInt32 port, Boolean isInput,              \
       SInt32 index, SConnectionFormat* format)                                                        \
-    X(UpdateControlValue, (control, value), SInt32 control, SInt32 value)                             \
-    X(UpdateControlRelative, (control, delta), SInt32 control, SInt32 delta)                          \
+    C(UpdateControlValue, (control, value), SInt32 control, SInt32 value)                             \
+    C(UpdateControlRelative, (control, delta), SInt32 control, SInt32 delta)                          \
     X(InitOutputBounds, ())                                                                           \
     X(SetOutputBounds, (port, start, end), SInt32 port, SInt32 start, SInt32 end)                     \
     X(TranslateOutputSampleNum, (sample, translated), SInt32 sample, SInt32* translated)              \
     X(AnalyzeData, (samples), SInt32* samples)                                                        \
     X(ProcessData, (samples), SInt32* samples)                                                        \
-    X(GetControlDefaultValue, (control, value), SInt32 control, SInt32* value)                        \
+    C(GetControlDefaultValue, (control, value), SInt32 control, SInt32* value)                        \
     X(GetNumChanges, (count), SInt32* count)                                                          \
     X(GetNumControlPages, (controllerType, count), OSType controllerType, SInt32* count)              \
     X(GetControlForPage, (controllerType, page, slot, control), OSType controllerType, SInt32 page,   \
       SInt32 slot, SInt32* control)                                                                   \
-    X(GetControlHighliteInfo, (control, highlighted, color), SInt32 control, SInt16* highlighted,     \
+    C(GetControlHighliteInfo, (control, highlighted, color), SInt32 control, SInt16* highlighted,     \
       SInt16* color)                                                                                  \
-    X(SetControlHighliteInfo, (control, highlighted, color), SInt32 control, SInt16 highlighted,      \
+    C(SetControlHighliteInfo, (control, highlighted, color), SInt32 control, SInt16 highlighted,      \
       SInt16 color)                                                                                   \
     X(HasCustomizedPageTable, (controllerType, customized), OSType controllerType, Boolean* customized) \
     X(SetPreviewState, (state), SInt32 state)                                                         \
-    X(GetControlNameOfLength, (control, out, maxLen, controllerType, result), SInt32 control,         \
+    C(GetControlNameOfLength, (control, out, maxLen, controllerType, result), SInt32 control,         \
       char* out, SInt32 maxLen, OSType controllerType, SInt16* result)                                \
     X(GetMasterBypassControl, (control), SInt32* control)                                             \
     X(GetBypassControlByCategory, (category, control), OSType category, SInt32* control)              \
@@ -101,7 +102,7 @@
     X(GetMaxDelaySamples, (samples), SInt32* samples)                                                 \
     X(SetInputMonitorDelaySamples, (samples), SInt32 samples)                                         \
     X(GetInputMonitorDelaySamples, (samples), SInt32* samples)                                        \
-    X(GetControlValueInfo, (control, selector, value, info), SInt32 control, SInt32 selector,         \
+    C(GetControlValueInfo, (control, selector, value, info), SInt32 control, SInt32 selector,         \
       SInt32 value, SInt32* info)                                                                     \
     X(UseInputMonitorDelay, (used), Boolean used)                                                     \
     X(GetNumAuxOutputStems, (count), SInt32* count)                                                   \
