@@ -63,7 +63,7 @@ bool sameBits(float a, float b)
 
 ZodizedezEditor::ZodizedezEditor(QVEffect* effect) : QVEditor(effect), background(new CBitmap(kBackground))
 {
-    rect = {0, 0, static_cast<int16_t>(kHeight), static_cast<int16_t>(kWidth)};
+    rect = {.top = 0, .left = 0, .bottom = int16_t(kHeight), .right = int16_t(kWidth)};
 }
 
 ZodizedezEditor::~ZodizedezEditor()
@@ -104,7 +104,8 @@ void ZodizedezEditor::createLevelMeters()
     for (const Placement& place : kLevelBars)
     {
         LoadedBitmap scale(place.bitmap);
-        addControl(frame, settled(new CLevelMeter(place.rect, scale, kLevelSteps, CMeterView::kVertical), place.tag, 0));
+        addControl(frame,
+                   settled(new CLevelMeter(place.rect, scale, kLevelSteps, CMeterView::kVertical), place.tag, 0));
     }
     for (const LineMeterPlacement& line : kLineMeters)
     {
@@ -121,8 +122,8 @@ void ZodizedezEditor::createRangeBars()
     {
         const RangeBarPlacement& place = kRangeBars[i];
         LoadedBitmap high(place.firstBitmap), middle(place.firstBitmap + 1), low(place.firstBitmap + 2);
-        rangeBars[i] = settled(new CDynamicRangeMeter(place.rect, high, middle, low, kLevelSteps, CMeterView::kVertical),
-                               kTagUnbound, 0);
+        rangeBars[i] = settled(
+            new CDynamicRangeMeter(place.rect, high, middle, low, kLevelSteps, CMeterView::kVertical), kTagUnbound, 0);
         rangeBars[i]->setBottomValue(0);
         addControl(frame, rangeBars[i]);
     }
@@ -171,7 +172,8 @@ void ZodizedezEditor::createButtons()
 void ZodizedezEditor::createInformation()
 {
     LoadedBitmap panel(kInformation.bitmap);
-    auto* information = new CQVVersionSplashScreen(kInformation.rect, this, kInformation.tag, panel, kInformationPanelRect);
+    auto* information =
+        new CQVVersionSplashScreen(kInformation.rect, this, kInformation.tag, panel, kInformationPanelRect);
     information->setText(kMakerWebAddress);
     information->setTextOffset(kInformationTextOffset);
     information->setTextFont(kFontSmall);

@@ -31,15 +31,15 @@ enum Bitmap : int32_t
     kResetButton = 1006,
     kCorrelationScale = 1007,
     kSilenceLamp = 1008,
-    kChannelRangeBars = 1009, // green, yellow, red: 1009, 1010, 1011
+    kChannelRangeBars = 1009,  // green, yellow, red: 1009, 1010, 1011
     kCombinedRangeBars = 1012, // green, yellow, red: 1012, 1013, 1014
     kRangeBarBackdrop = 1015,
     kInformationPanel = 1016,
 };
 
 // Bitmaps whose magenta pixels are see-through.
-inline constexpr std::array kMagentaKeyed = {kRangeReadoutBackdrop, kLinkButton, kMonoButton, kResetButton, kSilenceLamp,
-                                      kRangeBarBackdrop};
+inline constexpr std::array kMagentaKeyed = {
+    kRangeReadoutBackdrop, kLinkButton, kMonoButton, kResetButton, kSilenceLamp, kRangeBarBackdrop};
 
 // ---- Controls ----
 struct Placement

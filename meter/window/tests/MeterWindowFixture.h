@@ -81,7 +81,8 @@ protected:
         int32_t resetRequests = 0;
     };
 
-    ResetCountingMeter* countingMeter = new ResetCountingMeter(QVEffect::kPluginTypeRealTime, QVEffect::kChannelModeStereo);
+    ResetCountingMeter* countingMeter =
+        new ResetCountingMeter(QVEffect::kPluginTypeRealTime, QVEffect::kChannelModeStereo);
     std::unique_ptr<QVEditor> editor;
 
 private:

@@ -1,6 +1,7 @@
 #include "MeterWindowFixture.h"
 
 #include "CQVVersionSplashScreen.h"
+#include "PngPixels.h"
 
 #include <vector>
 
@@ -114,4 +115,20 @@ TEST_F(Layout, OpenSizesTheWindowFromTheBackgroundAndWithoutBitmapsEveryBitmapCo
     EXPECT_EQ(rect->bottom, 0);
     bare->draw(nullptr); // draws nothing, and nothing breaks
     bare->close();
+}
+
+TEST_F(Layout, TheInformationControlOpensThePanelAtTheWindowsBottomUntilThePanelIsClicked)
+{
+    open();
+    editor->draw(nullptr);
+    const PngPixels panel(PngPixels::bitmapPath(ZodizedezWindowLayout::kInformationPanel));
+    const CPoint inPanel{100, 60}; // in the panel's own frame; the window's y is 634 more
+    const CColor before = window.getPixel(inPanel.h, 634 + inPanel.v);
+    ASSERT_NE(before, panel.at(inPanel.h, inPanel.v));
+    click({100, 752});
+    editor->draw(nullptr);
+    EXPECT_EQ(window.getPixel(inPanel.h, 634 + inPanel.v), panel.at(inPanel.h, inPanel.v));
+    click({100, 700});
+    editor->draw(nullptr);
+    EXPECT_EQ(window.getPixel(inPanel.h, 634 + inPanel.v), before);
 }

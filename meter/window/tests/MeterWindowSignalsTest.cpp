@@ -135,3 +135,15 @@ TEST_F(Signals, OneClickOnResetAsksTwiceAndTheOverReadoutsClearWithTheNextBlock)
     EXPECT_EQ(text(kLeftAllTimePeak).substr(0, 3), "-6.");
     EXPECT_EQ(text(kRightAllTimePeak).substr(0, 3), "-6.");
 }
+
+TEST_F(Signals, ClickingMonoMakesTheOutputTheMonoSumWhileTheMetersKeepMeasuringTheInput)
+{
+    open();
+    click({107, 705});
+    refresh();
+    EXPECT_EQ(control(24)->getValue(), 1.0f) << "the Mono button shows the parameter";
+    play(constant(0.5f, 0.0f), 0.5);
+    EXPECT_EQ(outL.back(), 0.25f);
+    EXPECT_EQ(outR.back(), 0.25f);
+    EXPECT_EQ(meter(kMeterPeakR), 0.0f);
+}
