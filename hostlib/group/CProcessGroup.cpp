@@ -5,6 +5,7 @@
 #include "CDAEError.h"
 #include "DAECalls.h"
 #include "DAEErrorCodes.h"
+#include "FirstFailure.h"
 #include "FicTokenGlobals.h"
 
 CProcessGroup* gProcessGroup = nullptr;
@@ -140,31 +141,15 @@ ComponentResult CProcessGroup::EnablePlugInType(SInt32 kind)
     return 0;
 }
 
-namespace
-{
-template <typename Types, typename Operation>
-ComponentResult ForEachType(const Types& types, Operation operation)
-{
-    ComponentResult result = 0;
-    for (const auto& type : types)
-    {
-        const ComponentResult answer = operation(*type);
-        if (result == 0)
-            result = answer;
-    }
-    return result;
-}
-} // namespace
-
 ComponentResult CProcessGroup::SetSampleRate(SInt32 rate)
 {
     fTiming.fSampleRate = rate;
-    return ForEachType(fTypes, [rate](CProcessType& type) { return type.SetSampleRate(rate); });
+    return ForEachFirstFailure(fTypes, [rate](CProcessType& type) { return type.SetSampleRate(rate); });
 }
 
 ComponentResult CProcessGroup::SetDitherBits(SInt32 bits)
 {
-    return ForEachType(fTypes, [bits](CProcessType& type) { return type.SetDitherBits(bits); });
+    return ForEachFirstFailure(fTypes, [bits](CProcessType& type) { return type.SetDitherBits(bits); });
 }
 
 // ---- Processes

@@ -4,6 +4,7 @@
 
 #include "CDAEError.h"
 #include "DAEErrorCodes.h"
+#include "FirstFailure.h"
 #include "HostStrings.h"
 
 CProcessType::CProcessType(SInt32 plugInKind)
@@ -203,31 +204,14 @@ ComponentResult CProcessType::GetPlugInString(SInt32 processIndex, SInt32 select
                           [&](CProcess& process) { return process.GetPlugInString(selector, out); });
 }
 
-namespace
-{
-// Hands a value to every process; answers the first failure.
-template <typename Operation>
-ComponentResult ForEachProcess(const std::vector<CProcess*>& processes, Operation operation)
-{
-    ComponentResult result = 0;
-    for (CProcess* process : processes)
-    {
-        const ComponentResult answer = operation(*process);
-        if (result == 0)
-            result = answer;
-    }
-    return result;
-}
-} // namespace
-
 ComponentResult CProcessType::SetSampleRate(SInt32 rate)
 {
     fSampleRate = rate;
-    return ForEachProcess(fProcesses, [rate](CProcess& process) { return process.SetSampleRate(rate); });
+    return ForEachFirstFailure(fProcesses, [rate](CProcess& process) { return process.SetSampleRate(rate); });
 }
 
 ComponentResult CProcessType::SetDitherBits(SInt32 bits)
 {
     fDitherBits = bits;
-    return ForEachProcess(fProcesses, [bits](CProcess& process) { return process.SetDitherBits(bits); });
+    return ForEachFirstFailure(fProcesses, [bits](CProcess& process) { return process.SetDitherBits(bits); });
 }

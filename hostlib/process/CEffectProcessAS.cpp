@@ -1,15 +1,9 @@
 #include "CEffectProcessAS.h"
 
-#include <cstring>
-
 #include "CDAEError.h"
+#include "ConnectionFormats.h"
 #include "DAEErrorCodes.h"
 #include "ProcessAnswers.h"
-
-namespace
-{
-constexpr SConnectionFormat kOfferedFormat = {0, 1, 2, 1, 44100.0f};
-}
 
 CEffectProcessAS::CEffectProcessAS() = default;
 CEffectProcessAS::~CEffectProcessAS() = default;
@@ -116,14 +110,12 @@ SASConnection* CEffectProcessAS::GetOutputConnection(SInt32 index) const
 
 ComponentResult CEffectProcessAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
 {
-    return Answer(format, kOfferedFormat);
+    return Answer(format, kOfferedConnectionFormat);
 }
 
 ComponentResult CEffectProcessAS::SetConnectionFormat(SInt32, Boolean, const SConnectionFormat* format)
 {
-    const bool accepted = format->fFormat == 1 && format->fWordSize == 2 && format->fInterleave == 1 &&
-                          format->fSampleRate != 0.0f;
-    return accepted ? 0 : kDAE_FormatNotAccepted;
+    return IsAcceptedConnectionFormat(*format) ? 0 : kDAE_FormatNotAccepted;
 }
 
 ComponentResult CEffectProcessAS::UpdateControlValue(SInt32 index, SInt32 value)
@@ -168,10 +160,5 @@ ComponentResult CEffectProcessAS::GetPlugInString(SInt32 selector, unsigned char
 {
     if (selector != kRegionNameString)
         return CEffectProcess::GetPlugInString(selector, out);
-    char name[256] = {};
-    std::memcpy(name, out + 1, out[0]);
-    const ComponentResult result = ModifyRegionName(name);
-    out[0] = UInt8(strnlen(name, 255));
-    std::memcpy(out + 1, name, out[0]);
-    return result;
+    return ModifyPascalText(out, [this](char* name) { return ModifyRegionName(name); });
 }

@@ -1,8 +1,7 @@
 #include "CEffectProcessRTAS.h"
 
-#include <cstring>
-
 #include "CDAEError.h"
+#include "ConnectionFormats.h"
 #include "DAECalls.h"
 #include "DAEErrorCodes.h"
 #include "ProcessAnswers.h"
@@ -10,12 +9,6 @@
 namespace
 {
 constexpr SInt32 kFixedBlockLength = 32;
-constexpr SConnectionFormat kOfferedFormat = {0, 1, 2, 1, 44100.0f};
-
-bool IsAcceptedFormat(const SConnectionFormat& format)
-{
-    return format.fFormat == 1 && format.fWordSize == 2 && format.fInterleave == 1 && format.fSampleRate != 0.0f;
-}
 } // namespace
 
 CEffectProcessRTAS::CEffectProcessRTAS() = default;
@@ -155,12 +148,12 @@ SRTASConnection* CEffectProcessRTAS::GetOutputConnection(SInt32 index) const
 
 ComponentResult CEffectProcessRTAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
 {
-    return Answer(format, kOfferedFormat);
+    return Answer(format, kOfferedConnectionFormat);
 }
 
 ComponentResult CEffectProcessRTAS::SetConnectionFormat(SInt32, Boolean, const SConnectionFormat* format)
 {
-    return IsAcceptedFormat(*format) ? 0 : kDAE_FormatNotAccepted;
+    return IsAcceptedConnectionFormat(*format) ? 0 : kDAE_FormatNotAccepted;
 }
 
 // ---- Controls, strings, delay
@@ -188,12 +181,10 @@ ComponentResult CEffectProcessRTAS::GetPlugInString(SInt32 selector, unsigned ch
 {
     if (selector != kRegionNameString)
         return CEffectProcess::GetPlugInString(selector, out);
-    char name[256] = {};
-    std::memcpy(name, out + 1, out[0]);
-    ModifyRegionName(name);
-    out[0] = UInt8(strnlen(name, 255));
-    std::memcpy(out + 1, name, out[0]);
-    return 0;
+    return ModifyPascalText(out, [this](char* name) {
+        ModifyRegionName(name);
+        return ComponentResult(0);
+    });
 }
 
 // ---- Host plug-in object and rendering
