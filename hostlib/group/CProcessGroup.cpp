@@ -12,10 +12,13 @@ CProcessGroup* gProcessGroup = nullptr;
 
 CProcessGroup::CProcessGroup() = default;
 
-// Types go first (they free their processes), then the section they ran under.
+// Types go first (they free their processes, releasing what live processes held), then the
+// section they ran under.
 CProcessGroup::~CProcessGroup()
 {
     fTypes.clear();
+    if (fNumProcesses > 0)
+        LastProcessGone();
     FreeCriticalSection();
 }
 

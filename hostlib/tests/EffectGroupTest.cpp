@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "FicTokenGlobals.h"
 #include "HostRoutines.h"
 #include "TestEffectGroup.h"
 
@@ -56,6 +57,45 @@ TEST_F(EffectGroup, FreeingTheSecondOfThreeProcessesGivesItsIndexToTheNextOne)
     EXPECT_EQ(Instantiate(kStereoType), 2);
     EXPECT_EQ(Instantiate(kMonoType), 1) << "each type numbers its own processes";
     EXPECT_EQ(gProcessGroup->GetNumProcesses(), 4);
+}
+
+TEST_F(EffectGroup, ThePlugInsResourceMapStaysOpenWhileProcessesLiveAndClosesWithTheGroup)
+{
+    EXPECT_EQ(CProcessGroup::GetResourceOpenCount(), 0);
+    const SInt32 first = Instantiate(kMonoType);
+    Instantiate(kMonoType);
+    EXPECT_EQ(CProcessGroup::GetResourceOpenCount(), 1);
+    ASSERT_EQ(host::FreeProcess(kMonoType, first), 0);
+    EXPECT_EQ(CProcessGroup::GetResourceOpenCount(), 1);
+    delete gProcessGroup;
+    gProcessGroup = nullptr;
+    EXPECT_EQ(CProcessGroup::GetResourceOpenCount(), 0);
+}
+
+TEST_F(EffectGroup, TokenGlobalsLiveFromTheFirstProcessToTheLast)
+{
+    Settings().SetGestalt(kFicGestaltSharedDataTokens, 1);
+    const SInt32 first = Instantiate(kStereoType);
+    EXPECT_NE(gOurTokenTask, nullptr);
+    const SInt32 second = Instantiate(kMonoType);
+    ASSERT_EQ(host::FreeProcess(kStereoType, first), 0);
+    EXPECT_NE(gOurTokenTask, nullptr);
+    ASSERT_EQ(host::FreeProcess(kMonoType, second), 0);
+    EXPECT_EQ(gOurTokenTask, nullptr);
+    EXPECT_EQ(gOurFicServer, nullptr);
+}
+
+TEST_F(EffectGroup, AFailedFirstInstantiationLeavesNothingBehind)
+{
+    Settings().SetGestalt(kFicGestaltSharedDataTokens, 1);
+    Settings().fInitFicResult = -1;
+    SInt32 index = 77;
+    EXPECT_EQ(host::InstantiateProcess(kStereoType, &index), -1);
+    Settings().fInitFicResult = 0;
+    EXPECT_EQ(index, 77);
+    EXPECT_EQ(gProcessGroup->GetNumProcesses(), 0);
+    EXPECT_EQ(CProcessGroup::GetResourceOpenCount(), 0);
+    EXPECT_EQ(gOurFicServer, nullptr);
 }
 
 TEST_F(EffectGroup, InstantiationNumberGrowsWithEveryProcess)
