@@ -18,6 +18,16 @@
 #include <string>
 #include <vector>
 
+// Plucked notes ringing out every half second: about 12 dB between held peak and RMS.
+inline StereoSignal plucks(int32_t rate, double amplitude, double rightGain)
+{
+    return [=](int64_t i) {
+        const double t = double(i % (rate / 2)) / rate;
+        const float s = float(amplitude * std::exp(-t / 0.09) * std::sin(2 * std::numbers::pi * 220 * t));
+        return std::pair{s, float(s * rightGain)};
+    };
+}
+
 class MeterWindowFixture : public ::testing::Test, public MeterHost
 {
 protected:

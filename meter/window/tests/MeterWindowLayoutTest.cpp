@@ -7,7 +7,7 @@
 
 namespace
 {
-using Layout = MeterWindowFixture;
+using MeterWindowLayout = MeterWindowFixture;
 
 constexpr int32_t meter(int32_t index)
 {
@@ -53,7 +53,7 @@ const std::vector<ExpectedControl> kWindow = {
 };
 } // namespace
 
-TEST_F(Layout, OpenBuildsTheTwentySevenControlsInTheirPlacesWithTheirBindings)
+TEST_F(MeterWindowLayout, OpenBuildsTheTwentySevenControlsInTheirPlacesWithTheirBindings)
 {
     open();
     ASSERT_EQ(editor->getFrame()->getViews().size(), kWindow.size());
@@ -72,7 +72,7 @@ TEST_F(Layout, OpenBuildsTheTwentySevenControlsInTheirPlacesWithTheirBindings)
     EXPECT_STREQ(text, "www.auvenor.example.com");
 }
 
-TEST_F(Layout, TheParameterUnderAPointIsLinkOverTheRangeDisplayMonoOnItsButtonAndNoneOnALevelBar)
+TEST_F(MeterWindowLayout, TheParameterUnderAPointIsLinkOverTheRangeDisplayMonoOnItsButtonAndNoneOnALevelBar)
 {
     open();
     const std::tuple<CPoint, int32_t, const char*> cases[] = {
@@ -91,7 +91,7 @@ TEST_F(Layout, TheParameterUnderAPointIsLinkOverTheRangeDisplayMonoOnItsButtonAn
         EXPECT_EQ(editor->getParameterIndexFromPoint(where.h, where.v), parameter) << what;
 }
 
-TEST_F(Layout, HighlightingTheParametersColoursNothingVisible)
+TEST_F(MeterWindowLayout, HighlightingTheParametersColoursNothingVisible)
 {
     play(sine(0.5, 997, sampleRate), 1);
     open();
@@ -103,7 +103,7 @@ TEST_F(Layout, HighlightingTheParametersColoursNothingVisible)
     EXPECT_TRUE(pixels(window) == plain);
 }
 
-TEST_F(Layout, OpenSizesTheWindowFromTheBackgroundAndWithoutBitmapsEveryBitmapControlIsEmpty)
+TEST_F(MeterWindowLayout, OpenSizesTheWindowFromTheBackgroundAndWithoutBitmapsEveryBitmapControlIsEmpty)
 {
     CBitmap::setResourceFolder("/nonexistent");
     std::unique_ptr<QVEditor> bare(effect->createEditor());
@@ -117,7 +117,7 @@ TEST_F(Layout, OpenSizesTheWindowFromTheBackgroundAndWithoutBitmapsEveryBitmapCo
     bare->close();
 }
 
-TEST_F(Layout, TheInformationControlOpensThePanelAtTheWindowsBottomUntilThePanelIsClicked)
+TEST_F(MeterWindowLayout, TheInformationControlOpensThePanelAtTheWindowsBottomUntilThePanelIsClicked)
 {
     open();
     editor->draw(nullptr);

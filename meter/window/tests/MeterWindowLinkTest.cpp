@@ -5,8 +5,6 @@
 
 namespace
 {
-using Link = MeterWindowFixture;
-
 constexpr size_t kFirstRangeBar = 13, kFirstRangeReadout = 20;
 constexpr CPoint kLinkButtonCentre{167, 705};
 
@@ -22,7 +20,7 @@ std::vector<CRect> linked()
 }
 } // namespace
 
-class LinkLayout : public Link
+class MeterWindowLink : public MeterWindowFixture
 {
 protected:
     // Left, right and combined bar, then left, right and combined read-out.
@@ -36,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(LinkLayout, OpeningWithLinkOnShowsTheCombinedDisplayAtOnceAndAgainAfterReopening)
+TEST_F(MeterWindowLink, OpeningWithLinkOnShowsTheCombinedDisplayAtOnceAndAgainAfterReopening)
 {
     setLink(true);
     open();
@@ -46,7 +44,7 @@ TEST_F(LinkLayout, OpeningWithLinkOnShowsTheCombinedDisplayAtOnceAndAgainAfterRe
     EXPECT_EQ(rangeDisplays(), linked());
 }
 
-TEST_F(LinkLayout, ClickingLinkMovesTheRangeDisplaysBetweenTheTwoLayoutsBothWays)
+TEST_F(MeterWindowLink, ClickingLinkMovesTheRangeDisplaysBetweenTheTwoLayoutsBothWays)
 {
     open();
     click(kLinkButtonCentre);
@@ -59,7 +57,7 @@ TEST_F(LinkLayout, ClickingLinkMovesTheRangeDisplaysBetweenTheTwoLayoutsBothWays
     EXPECT_EQ(rangeDisplays(), perChannel());
 }
 
-TEST_F(LinkLayout, HiddenRangeDisplaysKeepReceivingValues)
+TEST_F(MeterWindowLink, HiddenRangeDisplaysKeepReceivingValues)
 {
     open();
     play(sine(0.5, 997, sampleRate), 1, 512);
@@ -78,14 +76,9 @@ TEST_F(LinkLayout, HiddenRangeDisplaysKeepReceivingValues)
     EXPECT_EQ(leftReadout->getText(), readout(kMeterDynamicRangeL));
 }
 
-TEST_F(LinkLayout, AfterASwitchBothWaysTheWindowLooksAsIfFreshlyOpenedInThatLayout)
+TEST_F(MeterWindowLink, AfterASwitchBothWaysTheWindowLooksAsIfFreshlyOpenedInThatLayout)
 {
-    auto plucks = [rate = sampleRate](int64_t i) {
-        const double t = double(i % (rate / 2)) / rate;
-        const float s = float(0.9 * std::exp(-t / 0.09) * std::sin(2 * std::numbers::pi * 220 * t));
-        return std::pair{s, 0.6f * s};
-    };
-    play(plucks, 4);
+    play(plucks(sampleRate, 0.9, 0.6), 4);
     open();
     editor->draw(nullptr);
     for (bool link : {true, false})

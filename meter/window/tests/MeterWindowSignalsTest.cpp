@@ -6,7 +6,7 @@
 
 namespace
 {
-using Signals = MeterWindowFixture;
+using MeterWindowSignals = MeterWindowFixture;
 using namespace ZodizedezWindowLayout;
 
 constexpr size_t kLeftLamp = 2, kRightLamp = 3;
@@ -18,18 +18,9 @@ constexpr CPoint kResetButtonCentre{47, 705};
 constexpr CPoint kLampCentre{16, 9};
 constexpr int32_t kLampFrameHeight = 19;
 
-// Plucked notes ringing out every half second: about 12 dB between held peak and RMS.
-StereoSignal plucks(int32_t rate, double amplitude = 0.9)
-{
-    return [=](int64_t i) {
-        const double t = double(i % (rate / 2)) / rate;
-        const float s = float(amplitude * std::exp(-t / 0.09) * std::sin(2 * std::numbers::pi * 220 * t));
-        return std::pair{s, s};
-    };
-}
 } // namespace
 
-TEST_F(Signals, AFullScaleSineLightsThePeakAndRmsBarsFromTheTopOfTheScaleAndLeavesTheLampsDark)
+TEST_F(MeterWindowSignals, AFullScaleSineLightsThePeakAndRmsBarsFromTheTopOfTheScaleAndLeavesTheLampsDark)
 {
     play(sine(1.0, 997, sampleRate), 10);
     open();
@@ -53,7 +44,7 @@ TEST_F(Signals, AFullScaleSineLightsThePeakAndRmsBarsFromTheTopOfTheScaleAndLeav
     EXPECT_EQ(static_cast<CTextLabel*>(view(kLeftRms))->getText(), std::string("0.0"));
 }
 
-TEST_F(Signals, AfterDigitalSilenceBothLampsAreLit)
+TEST_F(MeterWindowSignals, AfterDigitalSilenceBothLampsAreLit)
 {
     play(sine(0.5, 997, sampleRate), 1);
     play(silence(), 0.5);
@@ -69,9 +60,9 @@ TEST_F(Signals, AfterDigitalSilenceBothLampsAreLit)
     }
 }
 
-TEST_F(Signals, AboutTwelveDecibelsOfDynamicRangeColourTheBarBetweenGreenAndYellow)
+TEST_F(MeterWindowSignals, AboutTwelveDecibelsOfDynamicRangeColourTheBarBetweenGreenAndYellow)
 {
-    play(plucks(sampleRate), 8);
+    play(plucks(sampleRate, 0.9, 1.0), 8);
     open();
     refresh();
     const float decibels = 20 * std::log10(meter(kMeterDynamicRangeL));
@@ -100,7 +91,7 @@ TEST_F(Signals, AboutTwelveDecibelsOfDynamicRangeColourTheBarBetweenGreenAndYell
     }
 }
 
-TEST_F(Signals, TheRangeBarFollowsANewDynamicRangeWhileThePeakStaysAtFullScale)
+TEST_F(MeterWindowSignals, TheRangeBarFollowsANewDynamicRangeWhileThePeakStaysAtFullScale)
 {
     play(sine(1.2, 997, sampleRate), 4); // a steady sine: no dynamic range, the red end
     open();
@@ -111,14 +102,14 @@ TEST_F(Signals, TheRangeBarFollowsANewDynamicRangeWhileThePeakStaysAtFullScale)
     ASSERT_EQ(shownPeak, 1.0f);
     for (int i = 0; i < 200; ++i)
     {
-        play(plucks(sampleRate, 3.0), 0.02); // peaks far above full scale: the bar's top stays
+        play(plucks(sampleRate, 3.0, 1.0), 0.02); // peaks far above full scale: the bar's top stays
         refresh();
     }
     ASSERT_EQ(bar->getValue(), shownPeak);
     EXPECT_NE(bar->getColour(), before);
 }
 
-TEST_F(Signals, OneClickOnResetAsksTwiceAndTheOverReadoutsClearWithTheNextBlock)
+TEST_F(MeterWindowSignals, OneClickOnResetAsksTwiceAndTheOverReadoutsClearWithTheNextBlock)
 {
     play(sine(1.5, 997, sampleRate), 0.5);
     open();
@@ -136,7 +127,7 @@ TEST_F(Signals, OneClickOnResetAsksTwiceAndTheOverReadoutsClearWithTheNextBlock)
     EXPECT_EQ(text(kRightAllTimePeak).substr(0, 3), "-6.");
 }
 
-TEST_F(Signals, ClickingMonoMakesTheOutputTheMonoSumWhileTheMetersKeepMeasuringTheInput)
+TEST_F(MeterWindowSignals, ClickingMonoMakesTheOutputTheMonoSumWhileTheMetersKeepMeasuringTheInput)
 {
     open();
     click({107, 705});

@@ -7,7 +7,7 @@
 
 namespace
 {
-using Snapshot = MeterWindowFixture;
+using MeterWindowSnapshot = MeterWindowFixture;
 
 std::string snapshotPath(const char* name)
 {
@@ -15,7 +15,7 @@ std::string snapshotPath(const char* name)
 }
 } // namespace
 
-TEST_F(Snapshot, SavesWhatTheOpenWindowShowsForTheEffectsCurrentReadings)
+TEST_F(MeterWindowSnapshot, SavesWhatTheOpenWindowShowsForTheEffectsCurrentReadings)
 {
     play(sine(0.5, 997, sampleRate), 2);
     const std::string path = snapshotPath("sine");
@@ -34,7 +34,7 @@ TEST_F(Snapshot, SavesWhatTheOpenWindowShowsForTheEffectsCurrentReadings)
     std::remove(path.c_str());
 }
 
-TEST_F(Snapshot, ReportsAFileThatCannotBeWritten)
+TEST_F(MeterWindowSnapshot, ReportsAFileThatCannotBeWritten)
 {
     EXPECT_FALSE(saveMeterWindowSnapshot(*effect, "/nonexistent-folder/window.png"));
 }
