@@ -26,6 +26,11 @@ std::string StringOfLength(const std::string& names, SInt32 maxLen)
 
 CEffectGroup::CEffectGroup() = default;
 
+void CEffectGroup::CreateProcessTypeObjects()
+{
+    CreateEffectTypes();
+}
+
 void CEffectGroup::DefineManufacturerNamesAndID(const char* names, OSType id)
 {
     fManufacturerNames = names;

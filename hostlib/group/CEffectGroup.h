@@ -15,7 +15,7 @@ class CEffectGroup : public CProcessGroup
 public:
     CEffectGroup();
 
-    // Supplied by the plug-in: runs CreateEffectTypes.
+    // Runs CreateEffectTypes, in which the plug-in defines and adds its types.
     void CreateProcessTypeObjects() override;
     virtual void CreateEffectTypes() = 0;
 

@@ -26,11 +26,6 @@ CProcessGroup* CProcessGroup::CreateProcessGroup()
     return new CTestEffectGroup;
 }
 
-void CEffectGroup::CreateProcessTypeObjects()
-{
-    CreateEffectTypes();
-}
-
 namespace
 {
 void RecordDepth()
