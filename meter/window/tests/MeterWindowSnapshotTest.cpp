@@ -18,7 +18,7 @@ std::string snapshotPath(const char* name)
 TEST_F(MeterWindowSnapshot, SavesWhatTheOpenWindowShowsForTheEffectsCurrentReadings)
 {
     play(sine(0.5, 997, sampleRate), 2);
-    const std::string path = snapshotPath("sine");
+    const std::string path = snapshotPath("snapshot-test");
     ASSERT_TRUE(saveMeterWindowSnapshot(*effect, path.c_str()));
     open();
     editor->draw(nullptr);
