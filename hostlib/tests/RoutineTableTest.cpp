@@ -8,6 +8,8 @@
 #include <stdexcept>
 
 #include "HostRoutines.h"
+#include "PlugInOwnRoutines.h"
+#include "PlugInRoutineList.h"
 #include "TestEffectGroup.h"
 
 namespace
@@ -152,6 +154,90 @@ TEST_F(Dispatch, BadInputAnswersAnErrorAndChangesNothing)
     ASSERT_EQ(host::GetControlValue(kStereoType, process, kGainControl, &gain), 0);
     EXPECT_EQ(gain, 1000);
     EXPECT_EQ(gProcessGroup->GetNumProcesses(), 1);
+}
+
+// Arguments any routine can take: the type 'none', zeros, and room for whatever it writes.
+alignas(16) Byte gScratch[4096];
+
+template <typename T>
+T Harmless()
+{
+    if constexpr (std::is_pointer_v<T> && std::is_function_v<std::remove_pointer_t<T>>)
+        return nullptr;
+    else if constexpr (std::is_pointer_v<T>)
+        return reinterpret_cast<T>(gScratch);
+    else if constexpr (std::is_same_v<T, OSType>)
+        return FourCC("none");
+    else
+        return T{};
+}
+
+template <typename Function>
+struct SHarmlessCall;
+
+template <typename... Args>
+struct SHarmlessCall<ComponentResult(Args...)>
+{
+    static ComponentResult Run(SInt32 selector) { return Routine<ComponentResult(Args...)>(selector)(Harmless<Args>()...); }
+    static constexpr bool kNamesAType = (std::is_same_v<Args, OSType> || ...) &&
+                                        std::is_same_v<std::tuple_element_t<0, std::tuple<Args..., void>>, OSType>;
+};
+
+template <typename Operation>
+struct SSignatureOf;
+
+template <typename... Args>
+struct SSignatureOf<ComponentResult (CProcessGroupInterface::*)(Args...)>
+{
+    using Type = ComponentResult(Args...);
+};
+
+// Every routine reached through the table answers a code, with the section left and the live
+// process untouched; those that name a type answer -7125 for a type that does not exist.
+TEST_F(Dispatch, EveryRoutineAnswersACodeAndAnUnknownTypeAnswersMinus7125)
+{
+    const SInt32 process = Instantiate(kStereoType);
+    ASSERT_EQ(host::SetControlValue(kStereoType, process, kGainControl, 321), 0);
+    int reached = 0;
+#define KELVARO_GROUP_CASE(selector, name, rule)                                                       \
+    {                                                                                                  \
+        using Call = SHarmlessCall<SSignatureOf<decltype(&CProcessGroupInterface::name)>::Type>;      \
+        const ComponentResult result = Call::Run(selector);                                            \
+        if (Call::kNamesAType)                                                                         \
+        {                                                                                              \
+            EXPECT_EQ(result, -7125) << #name;                                                         \
+        }                                                                                              \
+        EXPECT_EQ(gProcessGroup->GetCriticalSectionDepth(), 0) << #name;                               \
+        ++reached;                                                                                     \
+    }
+#define KELVARO_NEVER_CASE(selector, name, parameters)                              \
+    {                                                                               \
+        EXPECT_EQ(SHarmlessCall<ComponentResult parameters>::Run(selector), 0) << #name; \
+        ++reached;                                                                  \
+    }
+#define KELVARO_OWN_CASE(selector, name)
+    KELVARO_PLUGIN_ROUTINES(KELVARO_GROUP_CASE, KELVARO_NEVER_CASE, KELVARO_OWN_CASE)
+#undef KELVARO_GROUP_CASE
+#undef KELVARO_NEVER_CASE
+#undef KELVARO_OWN_CASE
+    const OSType none = FourCC("none");
+    char text[64] = {};
+    SInt32 value = 0;
+    SConnectionFormat format = {};
+    SPlugInSpec spec = {kTestMaker, kTestProduct, none, {}};
+    EXPECT_EQ(Routine<decltype(PI_GetControlNameOfLength)>(131)(none, process, 1, text, 8, 0, nullptr), -50);
+    EXPECT_EQ(Routine<decltype(PI_MapControlValToString)>(90)(none, process, 1, 0, text, 8), -7125);
+    EXPECT_EQ(Routine<decltype(PI_GetControlForPage)>(121)(none, process, 0, 0, 0, &value), -7125);
+    EXPECT_EQ(Routine<decltype(PI_GetNumParamFormats)>(96)(none, process, 1, true, &value), -7125);
+    EXPECT_EQ(Routine<decltype(PI_GetIndexParamFormat)>(97)(none, process, 1, true, 0, &format), -7125);
+    EXPECT_EQ(Routine<decltype(PI_GetRelatedProcessTypeOfType)>(138)(&spec, 3, 2, 2, 1, 1), -7125);
+    EXPECT_EQ(Routine<decltype(PI_GetAutoEventList)>(73)(none, process, 1), nullptr);
+    EXPECT_EQ(Routine<decltype(PI_GetAutoEventTag)>(74)(none, process, 1), nullptr);
+    EXPECT_EQ(reached + 9, 165) << "the nine routines of their own shape are called here or in their own tests";
+    EXPECT_EQ(gProcessGroup->GetNumProcesses(), 1);
+    SInt32 gain = 0;
+    ASSERT_EQ(host::GetControlValue(kStereoType, process, kGainControl, &gain), 0);
+    EXPECT_EQ(gain, 321);
 }
 
 TEST_F(Dispatch, RoutinesThatNeverReachTheGroupAnswerAtOnce)
