@@ -19,3 +19,13 @@ void* FailNIL(void* pointer)
         throw CDAEError(kDAE_NilObject);
     return pointer;
 }
+
+void* FailNILLowMem(void* pointer)
+{
+    return FailNIL(pointer);
+}
+
+void* FailNILResource(void* handle)
+{
+    return FailNIL(handle);
+}

@@ -19,5 +19,7 @@ private:
 // Throws the code when it is not 0.
 void ThrowOnErr(int code);
 void FailOSErr(OSErr code);
-// Throws -7053 for a null pointer; answers the pointer otherwise.
+// Each throws -7053 for a null pointer and answers the pointer otherwise.
 void* FailNIL(void* pointer);
+void* FailNILLowMem(void* pointer);
+void* FailNILResource(void* handle);
