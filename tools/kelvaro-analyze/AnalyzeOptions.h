@@ -14,6 +14,10 @@ struct AnalyzeOptions
     bool json = false;
     std::string tracePath;
     std::string plotPath;
+    std::string snapshotPath;         // the window at the end of the input
+    double snapshotEverySeconds = 0;  // 0: no series
+    std::string snapshotDir;          // where the series goes
+    std::string resourceDir;          // the window's bitmaps; empty: the build's folder
     int32_t jobs = 0; // 0: one per core
     bool help = false;
 };

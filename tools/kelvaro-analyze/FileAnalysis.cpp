@@ -5,6 +5,7 @@
 #include "PrefetchingSource.h"
 #include "SoundFileSource.h"
 #include "TraceWriter.h"
+#include "WindowSnapshots.h"
 
 #include <memory>
 #include <optional>
@@ -64,7 +65,15 @@ AnalysisResult analyseInput(const std::string& path, const AnalyzeOptions& optio
     if (!options.plotPath.empty())
         observers.push_back(&plot);
 
-    MeterRunSettings settings{options.block, options.mono, {}};
+    WindowSnapshots window(options.snapshotPath, options.snapshotEverySeconds, options.snapshotDir,
+                           result.sampleRate);
+    if (!window.error().empty())
+    {
+        result.error = window.error();
+        return result;
+    }
+    const bool wantsWindow = !options.snapshotPath.empty() || options.snapshotEverySeconds > 0;
+    MeterRunSettings settings{options.block, options.mono, {}, wantsWindow ? &window : nullptr};
     const auto& passageNames = DemoProgramme::passageNames();
     if (path.empty())
         for (size_t i = 1; i <= passageNames.size(); ++i)
@@ -76,6 +85,10 @@ AnalysisResult analyseInput(const std::string& path, const AnalyzeOptions& optio
     result.readings = std::move(outcome.final);
     result.summary = summary.summary();
     result.error = std::move(outcome.error);
+    result.snapshot = window.finalPicture();
+    result.snapshotSeries = window.series();
+    if (result.error.empty())
+        result.error = window.error();
     if (result.error.empty() && trace && !trace->finish())
         result.error = trace->error();
     if (result.error.empty() && !options.plotPath.empty())

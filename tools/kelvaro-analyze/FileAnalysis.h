@@ -1,5 +1,5 @@
-// One input analysed end to end: opened, run through the meter, summarised, traced and plotted
-// as the options ask.
+// One input analysed end to end: opened, run through the meter, summarised, traced, plotted and
+// its window pictured as the options ask.
 #pragma once
 
 #include "AnalyzeOptions.h"
@@ -21,6 +21,8 @@ struct AnalysisResult
     FileSummary summary;
     // The demonstration programme: the readings at the end of each passage.
     std::vector<std::pair<std::string, MeterReadings>> passages;
+    std::string snapshot;                     // the window at the end, when written
+    std::vector<std::string> snapshotSeries;  // the window along the input, in order
     std::vector<std::string> warnings;
     std::string error; // empty on success
 };

@@ -43,6 +43,8 @@ MeterRunOutcome runMeter(AudioSource& source, const MeterRunSettings& settings,
         while (outcome.snapshots.size() < settings.snapshotFrames.size() &&
                outcome.frames + frames > settings.snapshotFrames[outcome.snapshots.size()])
             outcome.snapshots.push_back(MeterReadings::of(*effect));
+        if (settings.effectObserver != nullptr)
+            settings.effectObserver->beforeBlock(*effect, outcome.frames, frames);
         if (effect->checkProcessFloat(inputs, outputs, frames))
             effect->processFloat(inputs, outputs, frames);
         if (!observers.empty())
@@ -56,6 +58,8 @@ MeterRunOutcome runMeter(AudioSource& source, const MeterRunSettings& settings,
         if (progress != nullptr)
             progress->fetch_add(frames, std::memory_order_relaxed);
     }
+    if (settings.effectObserver != nullptr)
+        settings.effectObserver->atEnd(*effect, outcome.frames);
     outcome.final = MeterReadings::of(*effect);
     outcome.snapshots.resize(settings.snapshotFrames.size(), outcome.final);
     return outcome;

@@ -19,6 +19,18 @@ public:
     virtual void onBlock(int64_t blockIndex, const MeterValues& meters) = 0;
 };
 
+class QVEffect;
+
+// Sees the effect itself, for what only the effect can give (its window).
+class EffectObserver
+{
+public:
+    virtual ~EffectObserver() = default;
+    // framesDone: frames processed so far; blockFrames: the next block's, about to be processed.
+    virtual void beforeBlock(QVEffect& effect, int64_t framesDone, int32_t blockFrames) = 0;
+    virtual void atEnd(QVEffect& effect, int64_t frames) = 0;
+};
+
 struct MeterRunSettings
 {
     int32_t block = 512;
@@ -26,6 +38,7 @@ struct MeterRunSettings
     // Frame counts, ascending, at which the readings are taken as well: after the last block that
     // ends at or before each.
     std::vector<int64_t> snapshotFrames;
+    EffectObserver* effectObserver = nullptr;
 };
 
 struct MeterRunOutcome

@@ -62,6 +62,19 @@ std::string summaryLine(const FileSummary& summary)
                          summary.rangeMinDb, summary.rangeMedianDb, summary.rangeMaxDb,
                          static_cast<long long>(summary.rangeBlocks));
 }
+// Names the window pictures written; a long series by its first and last.
+std::string snapshotLines(const AnalysisResult& r)
+{
+    std::string out;
+    const auto& series = r.snapshotSeries;
+    if (series.size() == 1)
+        out += "  window snapshot  " + series.front() + "\n";
+    else if (!series.empty())
+        out += format("  window snapshots %zu, ", series.size()) + series.front() + " ... " + series.back() + "\n";
+    if (!r.snapshot.empty())
+        out += "  window snapshot  " + r.snapshot + "\n";
+    return out;
+}
 } // namespace
 
 std::string textReport(const AnalysisResult& r)
@@ -80,7 +93,9 @@ std::string textReport(const AnalysisResult& r)
     out += format("  %-16s %8s\n\n", "correlation", t[kMeterCorrelation].c_str());
     if (!r.passages.empty())
         out += passageTable(r);
-    return out + "  summary\n" + summaryLine(r.summary);
+    out += "  summary\n" + summaryLine(r.summary);
+    const std::string snapshots = snapshotLines(r);
+    return snapshots.empty() ? out : out + "\n" + snapshots;
 }
 
 std::string jsonReport(const AnalysisResult& r)
@@ -120,6 +135,12 @@ std::string jsonReport(const AnalysisResult& r)
             json.field(readout.key, readings.texts[size_t(readout.meter)]);
         json.endObject();
     }
+    json.endArray();
+    if (!r.snapshot.empty())
+        json.field("snapshot", r.snapshot);
+    json.beginArray("snapshot_series");
+    for (const std::string& path : r.snapshotSeries)
+        json.element(path);
     json.endArray().beginArray("warnings");
     for (const std::string& warning : r.warnings)
         json.element(warning);

@@ -3,6 +3,9 @@
 #include "DrawingShutdown.h"
 #include "ParallelAnalysis.h"
 #include "Reports.h"
+#include "WindowSnapshots.h"
+
+#include "CBitmap.h"
 
 #include <cstdio>
 
@@ -33,6 +36,22 @@ int report(const std::vector<AnalysisResult>& results, bool json)
     }
     return status;
 }
+
+// The window's pictures need its bitmaps; without them it would draw an empty frame.
+bool useBitmapFolder(const AnalyzeOptions& options)
+{
+    if (options.snapshotPath.empty() && options.snapshotEverySeconds <= 0)
+        return true;
+    const std::string folder = options.resourceDir.empty() ? KELVARO_BITMAP_DIR : options.resourceDir;
+    const std::string problem = checkBitmapFolder(folder);
+    if (!problem.empty())
+    {
+        std::fprintf(stderr, "kelvaro-analyze: %s\n", problem.c_str());
+        return false;
+    }
+    CBitmap::setResourceFolder(folder);
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -49,6 +68,8 @@ int main(int argc, char** argv)
         std::fputs(kAnalyzeUsage, stdout);
         return 0;
     }
+    if (!useBitmapFolder(*options))
+        return kExitFailure;
     const std::vector<std::string> inputs = options->files.empty() ? std::vector<std::string>{""} : options->files;
     const int status = report(analyseAll(inputs, *options), options->json);
     releaseDrawingCaches();
