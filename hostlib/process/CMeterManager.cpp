@@ -34,7 +34,7 @@ const CPlugInMeter* CMeterManager::GetMeter(SInt32 index) const
 void CMeterManager::Poll()
 {
     const UInt32 now = TickCount();
-    if (fPolled && now - fLastPollTick < kPollIntervalTicks)
+    if (fMeters.empty() || (fPolled && now - fLastPollTick < kPollIntervalTicks))
         return;
     if (fRealTime && !fProcess->MetersUpdated())
         return;

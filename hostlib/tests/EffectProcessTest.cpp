@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "CPlugInView.h"
@@ -215,6 +217,46 @@ TEST_F(EffectProcess, ViewTreeReceivesDrawingAndThePort)
     root->GetSubview(0)->SetEnable(false);
     ASSERT_EQ(host::Draw(kStereoType, fProcess, &area), 0);
     EXPECT_EQ(gProbe.viewDraws, 1) << "a disabled view is not drawn";
+}
+
+TEST_F(EffectProcess, MetersAreReadFromTheProcessOnlyAfterABlockWasRendered)
+{
+    gProbe.withMeters = true;
+    const SInt32 process = Instantiate(kMonoType);
+    auto& metered = dynamic_cast<CEffectProcess&>(*gProcessGroup->FindProcessType(kMonoType)->GetProcessFromIndex(process));
+    SInt32 count = 0, value = 0, orientation = 0, index = 0;
+    ASSERT_EQ(metered.GetNumMeters(&count), 0);
+    EXPECT_EQ(count, 2);
+    ASSERT_EQ(metered.GetNumMetersOfType(7, &count), 0);
+    EXPECT_EQ(count, 2);
+    ASSERT_EQ(metered.GetMeterIndexByType(7, 2, &index), 0);
+    EXPECT_EQ(index, 2);
+    ASSERT_EQ(metered.GetMeterOrientation(1, &orientation), 0);
+    EXPECT_EQ(orientation, 1);
+
+    gProbe.meterValues[0] = 900;
+    ASSERT_EQ(metered.GetMeterVal(1, &value), 0);
+    EXPECT_EQ(value, 900) << "a new process has fresh meters";
+    EXPECT_FALSE(metered.MetersUpdated());
+    gProbe.meterValues[0] = 100;
+    gProbe.meterClips[1] = true;
+    ASSERT_EQ(metered.GetMeterVal(1, &value), 0);
+    EXPECT_EQ(value, 900) << "no block since the last poll: the kept value";
+    EXPECT_EQ(gProbe.meterReads, 1);
+
+    Boolean clipped = false;
+    metered.SetMetersUpdated(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_EQ(host::GetClipState(kMonoType, process, &clipped), 0);
+    EXPECT_TRUE(clipped);
+    ASSERT_EQ(metered.ClearClipState(), 0);
+    ASSERT_EQ(metered.GetMeterVal(1, &value), 0);
+    EXPECT_EQ(value, 0) << "clearing forgets the kept values";
+    gProbe.meterClips[1] = false;
+    metered.SetMetersUpdated(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_EQ(host::GetClipState(kMonoType, process, &clipped), 0);
+    EXPECT_FALSE(clipped) << "cleared clips stay cleared until a meter clips again";
 }
 
 TEST_F(EffectProcess, ClipStateStartsClearAndNoMetersAreKept)

@@ -19,6 +19,10 @@ void SProcessProbe::Reset()
     depthInOperation = -1;
     viewDraws = 0;
     withoutControlList = false;
+    withMeters = false;
+    meterValues[0] = meterValues[1] = 0;
+    meterClips[0] = meterClips[1] = false;
+    meterReads = 0;
 }
 
 CProcessGroup* CProcessGroup::CreateProcessGroup()
@@ -83,6 +87,18 @@ void AddTestControls(CEffectProcess& process)
 CTestProcessRTAS::CTestProcessRTAS()
 {
     AddTestControls(*this);
+    if (!gProbe.withMeters)
+        return;
+    AddMeter(new CPlugInMeter{1, 7});
+    AddMeter(new CPlugInMeter{0, 7});
+}
+
+ComponentResult CTestProcessRTAS::GetMetersFromDSPorRTAS(SInt32* values, bool* clips)
+{
+    ++gProbe.meterReads;
+    std::copy(std::begin(gProbe.meterValues), std::end(gProbe.meterValues), values);
+    std::copy(std::begin(gProbe.meterClips), std::end(gProbe.meterClips), clips);
+    return 0;
 }
 
 ComponentResult CTestProcessRTAS::GetNumControls(SInt16* count)

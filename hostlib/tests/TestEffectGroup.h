@@ -53,6 +53,10 @@ struct SProcessProbe
     SInt32 depthInOperation = -1;
     SInt32 viewDraws = 0;
     bool withoutControlList = false;      // counts three controls but lists none
+    bool withMeters = false;              // two meters, read from meterValues and meterClips
+    SInt32 meterValues[2] = {};
+    bool meterClips[2] = {};
+    SInt32 meterReads = 0;
 
     void Reset();
 };
@@ -71,6 +75,7 @@ public:
     ComponentResult Draw(Rect* area) override;
     CPlugInView* CreateCPlugInView() override;
     void RenderAudio(float** inputs, float** outputs, SInt32 numSamples) override;
+    ComponentResult GetMetersFromDSPorRTAS(SInt32* values, bool* clips) override;
 };
 
 class CTestProcessAS : public CEffectProcessAS
