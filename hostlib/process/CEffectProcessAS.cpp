@@ -5,7 +5,11 @@
 #include "DAEErrorCodes.h"
 #include "ProcessAnswers.h"
 
-CEffectProcessAS::CEffectProcessAS() = default;
+CEffectProcessAS::CEffectProcessAS()
+{
+    fInputConnections.Allocate(kMaxConnections);
+    fOutputConnections.Allocate(kMaxConnections);
+}
 CEffectProcessAS::~CEffectProcessAS() = default;
 
 ComponentResult CEffectProcessAS::Initialize()
@@ -32,80 +36,53 @@ ComponentResult CEffectProcessAS::MuShInit()
     return 0;
 }
 
-ComponentResult CEffectProcessAS::Connect(ConnectionTable& table, SInt32 port, HostConnectionRef connection,
-                                          ComponentResult occupied)
-{
-    if (!IsPort(port))
-        return kDAE_PortOutOfRange;
-    SASConnection*& slot = table[size_t(port - 1)];
-    if (slot != nullptr && connection != nullptr)
-        return occupied;
-    slot = static_cast<SASConnection*>(connection);
-    return 0;
-}
-
-ComponentResult CEffectProcessAS::Disconnect(ConnectionTable& table, SInt32 port)
-{
-    if (!IsPort(port))
-        return kDAE_PortOutOfRange;
-    SASConnection*& slot = table[size_t(port - 1)];
-    if (slot == nullptr)
-        return kDAE_PortNotConnected;
-    slot = nullptr;
-    return 0;
-}
-
 ComponentResult CEffectProcessAS::ConnectInput(SInt32 port, HostConnectionRef connection)
 {
-    if (port == GetSideChainInput() && port != 0)
+    if (IsSideChainPort(port))
         ConnectSidechain();
-    return Connect(fInputConnections, port, connection, kDAE_InputConnected);
+    return fInputConnections.Connect(port, connection, kDAE_InputConnected);
 }
 
 ComponentResult CEffectProcessAS::DisconnectInput(SInt32 port)
 {
-    if (port == GetSideChainInput() && port != 0)
+    if (IsSideChainPort(port))
         DisconnectSidechain();
-    return Disconnect(fInputConnections, port);
+    return fInputConnections.Disconnect(port);
 }
 
 ComponentResult CEffectProcessAS::ConnectOutput(SInt32 port, HostConnectionRef connection)
 {
-    return Connect(fOutputConnections, port, connection, kDAE_OutputConnected);
+    return fOutputConnections.Connect(port, connection, kDAE_OutputConnected);
 }
 
 ComponentResult CEffectProcessAS::DisconnectOutput(SInt32 port)
 {
-    return Disconnect(fOutputConnections, port);
+    return fOutputConnections.Disconnect(port);
 }
 
 ComponentResult CEffectProcessAS::IsInputPortConnected(SInt32 port, Boolean* connected)
 {
-    if (!IsPort(port))
-        return kDAE_PortOutOfRange;
-    return Answer(connected, fInputConnections[size_t(port - 1)] != nullptr);
+    return fInputConnections.IsConnected(port, connected);
 }
 
 ComponentResult CEffectProcessAS::IsOutputPortConnected(SInt32 port, Boolean* connected)
 {
-    if (!IsPort(port))
-        return kDAE_PortOutOfRange;
-    return Answer(connected, fOutputConnections[size_t(port - 1)] != nullptr);
+    return fOutputConnections.IsConnected(port, connected);
 }
 
 ComponentResult CEffectProcessAS::CanOutputPortConnect(SInt32 port, Boolean* canConnect)
 {
-    return Answer(canConnect, IsPort(port) && fOutputConnections[size_t(port - 1)] == nullptr);
+    return Answer(canConnect, fOutputConnections.CanConnect(port));
 }
 
 SASConnection* CEffectProcessAS::GetInputConnection(SInt32 index) const
 {
-    return index >= 0 && index < kMaxConnections ? fInputConnections[size_t(index)] : nullptr;
+    return fInputConnections.Get(index);
 }
 
 SASConnection* CEffectProcessAS::GetOutputConnection(SInt32 index) const
 {
-    return index >= 0 && index < kMaxConnections ? fOutputConnections[size_t(index)] : nullptr;
+    return fOutputConnections.Get(index);
 }
 
 ComponentResult CEffectProcessAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
@@ -132,11 +109,11 @@ ComponentResult CEffectProcessAS::GetDelaySamples(SInt16* samples)
 
 ComponentResult CEffectProcessAS::InitOutputBounds()
 {
-    const SASConnection* first = fInputConnections[0];
+    const SASConnection* first = GetInputConnection(0);
     if (first == nullptr)
         return 0;
-    for (SASConnection* output : fOutputConnections)
-        if (output != nullptr)
+    for (SInt32 index = 0; index < kMaxConnections; ++index)
+        if (SASConnection* output = GetOutputConnection(index))
         {
             output->fBoundsStart = first->fBoundsStart;
             output->fBoundsEnd = first->fBoundsEnd;

@@ -2,8 +2,7 @@
 // The offline effect process: its port connections, and the process and analysis entries the
 // host calls with the samples it queued on them. The plug-in implements ProcessAudio.
 
-#include <array>
-
+#include "CConnectionTable.h"
 #include "CEffectProcess.h"
 #include "SRTASInstance.h"
 
@@ -43,13 +42,9 @@ public:
     bool IsBypassed() const { return fBypassed; }
 
 private:
-    using ConnectionTable = std::array<SASConnection*, kMaxConnections>;
-    static bool IsPort(SInt32 port) { return port >= 1 && port <= kMaxConnections; }
-    static ComponentResult Connect(ConnectionTable& table, SInt32 port, HostConnectionRef connection,
-                                   ComponentResult occupied);
-    static ComponentResult Disconnect(ConnectionTable& table, SInt32 port);
+    bool IsSideChainPort(SInt32 port) const { return port != 0 && port == GetSideChainInput(); }
 
     bool fBypassed = false;
-    ConnectionTable fInputConnections = {};
-    ConnectionTable fOutputConnections = {};
+    CConnectionTable<SASConnection> fInputConnections;
+    CConnectionTable<SASConnection> fOutputConnections;
 };

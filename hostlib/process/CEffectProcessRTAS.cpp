@@ -36,8 +36,8 @@ void CEffectProcessRTAS::InitializeConnectionArrays()
     const size_t count = size_t(fMaxConnections);
     fInputBuffers = std::make_unique<float*[]>(count);
     fOutputBuffers = std::make_unique<float*[]>(count);
-    fInputConnections = std::make_unique<RTASConnectionSlot[]>(count);
-    fOutputConnections = std::make_unique<RTASConnectionSlot[]>(count);
+    fInputConnections.Allocate(fMaxConnections);
+    fOutputConnections.Allocate(fMaxConnections);
     fConnectionsAllocated = true;
 }
 
@@ -45,8 +45,8 @@ void CEffectProcessRTAS::FreeConnectionArrays()
 {
     fInputBuffers.reset();
     fOutputBuffers.reset();
-    fInputConnections.reset();
-    fOutputConnections.reset();
+    fInputConnections.Free();
+    fOutputConnections.Free();
     fConnectionsAllocated = false;
 }
 
@@ -60,90 +60,53 @@ ComponentResult CEffectProcessRTAS::Free()
 
 // ---- Connections
 
-ComponentResult CEffectProcessRTAS::Connect(RTASConnectionSlot* table, SInt32 port, HostConnectionRef connection,
-                                            ComponentResult occupied)
-{
-    if (!IsPort(port) || table == nullptr)
-        return kDAE_PortOutOfRange;
-    RTASConnectionSlot& slot = table[port - 1];
-    if (slot.load(std::memory_order_relaxed) != nullptr && connection != nullptr)
-        return occupied;
-    slot.store(static_cast<SRTASConnection*>(connection), std::memory_order_release);
-    return 0;
-}
-
-ComponentResult CEffectProcessRTAS::Disconnect(RTASConnectionSlot* table, SInt32 port)
-{
-    if (!IsPort(port) || table == nullptr)
-        return kDAE_PortOutOfRange;
-    RTASConnectionSlot& slot = table[port - 1];
-    if (slot.load(std::memory_order_relaxed) == nullptr)
-        return kDAE_PortNotConnected;
-    slot.store(nullptr, std::memory_order_release);
-    return 0;
-}
-
-ComponentResult CEffectProcessRTAS::IsConnected(const RTASConnectionSlot* table, SInt32 port,
-                                                Boolean* connected) const
-{
-    if (!IsPort(port) || table == nullptr)
-        return kDAE_PortOutOfRange;
-    return Answer(connected, table[port - 1].load(std::memory_order_relaxed) != nullptr);
-}
-
 ComponentResult CEffectProcessRTAS::ConnectInput(SInt32 port, HostConnectionRef connection)
 {
-    const bool sideChain = port == GetSideChainInput() && port != 0;
-    if (sideChain)
+    if (IsSideChainPort(port))
         ConnectSidechain();
-    return Connect(fInputConnections.get(), port, connection, kDAE_InputConnected);
+    return fInputConnections.Connect(port, connection, kDAE_InputConnected);
 }
 
 ComponentResult CEffectProcessRTAS::DisconnectInput(SInt32 port)
 {
-    if (port == GetSideChainInput() && port != 0)
+    if (IsSideChainPort(port))
         DisconnectSidechain();
-    return Disconnect(fInputConnections.get(), port);
+    return fInputConnections.Disconnect(port);
 }
 
 ComponentResult CEffectProcessRTAS::ConnectOutput(SInt32 port, HostConnectionRef connection)
 {
-    return Connect(fOutputConnections.get(), port, connection, kDAE_OutputConnected);
+    return fOutputConnections.Connect(port, connection, kDAE_OutputConnected);
 }
 
 ComponentResult CEffectProcessRTAS::DisconnectOutput(SInt32 port)
 {
-    return Disconnect(fOutputConnections.get(), port);
+    return fOutputConnections.Disconnect(port);
 }
 
 ComponentResult CEffectProcessRTAS::IsInputPortConnected(SInt32 port, Boolean* connected)
 {
-    return IsConnected(fInputConnections.get(), port, connected);
+    return fInputConnections.IsConnected(port, connected);
 }
 
 ComponentResult CEffectProcessRTAS::IsOutputPortConnected(SInt32 port, Boolean* connected)
 {
-    return IsConnected(fOutputConnections.get(), port, connected);
+    return fOutputConnections.IsConnected(port, connected);
 }
 
 ComponentResult CEffectProcessRTAS::CanOutputPortConnect(SInt32 port, Boolean* canConnect)
 {
-    Boolean connected = true;
-    return Answer(canConnect, IsConnected(fOutputConnections.get(), port, &connected) == 0 && !connected);
+    return Answer(canConnect, fOutputConnections.CanConnect(port));
 }
 
 SRTASConnection* CEffectProcessRTAS::GetInputConnection(SInt32 index) const
 {
-    if (fInputConnections == nullptr || index < 0 || index >= fMaxConnections)
-        return nullptr;
-    return fInputConnections[size_t(index)].load(std::memory_order_acquire);
+    return fInputConnections.Get(index);
 }
 
 SRTASConnection* CEffectProcessRTAS::GetOutputConnection(SInt32 index) const
 {
-    if (fOutputConnections == nullptr || index < 0 || index >= fMaxConnections)
-        return nullptr;
-    return fOutputConnections[size_t(index)].load(std::memory_order_acquire);
+    return fOutputConnections.Get(index);
 }
 
 ComponentResult CEffectProcessRTAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
@@ -195,8 +158,8 @@ ComponentResult CEffectProcessRTAS::CreateHostPlugIn(const SPlugInIDRecord& id)
     const bool variableBlock =
         gDAE.FicGestalt(kFicGestaltVariableQuantum, &variableQuantum) == 0 && variableQuantum != 0;
     const SRTASInstanceDescriptor descriptor = {static_cast<CEffectProcessRTAS*>(this),
-                                                fInputConnections.get(),
-                                                fOutputConnections.get(),
+                                                fInputConnections.GetSlots(),
+                                                fOutputConnections.GetSlots(),
                                                 GetNumInputs(),
                                                 GetNumOutputs(),
                                                 GetSideChainInput(),

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "CConnectionTable.h"
 #include "CEffectProcess.h"
 #include "CHostPlugIn.h"
 #include "SRTASInstance.h"
@@ -49,11 +50,7 @@ public:
     CHostPlugIn* GetHostPlugIn() const { return fHostPlugIn.get(); }
 
 private:
-    ComponentResult Connect(RTASConnectionSlot* table, SInt32 port, HostConnectionRef connection,
-                            ComponentResult occupied);
-    ComponentResult Disconnect(RTASConnectionSlot* table, SInt32 port);
-    ComponentResult IsConnected(const RTASConnectionSlot* table, SInt32 port, Boolean* connected) const;
-    bool IsPort(SInt32 port) const { return port >= 1 && port <= fMaxConnections; }
+    bool IsSideChainPort(SInt32 port) const { return port != 0 && port == GetSideChainInput(); }
     void Render(const SRTASInstanceDescriptor& descriptor, const SRTGlobals& globals);
 
     bool fBypassed = false;
@@ -63,7 +60,7 @@ private:
     SInt32 fMaxConnections = 48;
     std::unique_ptr<float*[]> fInputBuffers;
     std::unique_ptr<float*[]> fOutputBuffers;
-    std::unique_ptr<RTASConnectionSlot[]> fInputConnections;
-    std::unique_ptr<RTASConnectionSlot[]> fOutputConnections;
+    CConnectionTable<SRTASConnection> fInputConnections;
+    CConnectionTable<SRTASConnection> fOutputConnections;
     std::unique_ptr<CHostPlugIn> fHostPlugIn;
 };
