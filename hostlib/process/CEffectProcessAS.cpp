@@ -36,55 +36,6 @@ ComponentResult CEffectProcessAS::MuShInit()
     return 0;
 }
 
-ComponentResult CEffectProcessAS::ConnectInput(SInt32 port, HostConnectionRef connection)
-{
-    if (IsSideChainPort(port))
-        ConnectSidechain();
-    return fInputConnections.Connect(port, connection, kDAE_InputConnected);
-}
-
-ComponentResult CEffectProcessAS::DisconnectInput(SInt32 port)
-{
-    if (IsSideChainPort(port))
-        DisconnectSidechain();
-    return fInputConnections.Disconnect(port);
-}
-
-ComponentResult CEffectProcessAS::ConnectOutput(SInt32 port, HostConnectionRef connection)
-{
-    return fOutputConnections.Connect(port, connection, kDAE_OutputConnected);
-}
-
-ComponentResult CEffectProcessAS::DisconnectOutput(SInt32 port)
-{
-    return fOutputConnections.Disconnect(port);
-}
-
-ComponentResult CEffectProcessAS::IsInputPortConnected(SInt32 port, Boolean* connected)
-{
-    return fInputConnections.IsConnected(port, connected);
-}
-
-ComponentResult CEffectProcessAS::IsOutputPortConnected(SInt32 port, Boolean* connected)
-{
-    return fOutputConnections.IsConnected(port, connected);
-}
-
-ComponentResult CEffectProcessAS::CanOutputPortConnect(SInt32 port, Boolean* canConnect)
-{
-    return Answer(canConnect, fOutputConnections.CanConnect(port));
-}
-
-SASConnection* CEffectProcessAS::GetInputConnection(SInt32 index) const
-{
-    return fInputConnections.Get(index);
-}
-
-SASConnection* CEffectProcessAS::GetOutputConnection(SInt32 index) const
-{
-    return fOutputConnections.Get(index);
-}
-
 ComponentResult CEffectProcessAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
 {
     return Answer(format, kOfferedConnectionFormat);

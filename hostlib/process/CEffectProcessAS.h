@@ -2,11 +2,10 @@
 // The offline effect process: its port connections, and the process and analysis entries the
 // host calls with the samples it queued on them. The plug-in implements ProcessAudio.
 
-#include "CConnectionTable.h"
-#include "CEffectProcess.h"
+#include "CEffectProcessPorts.h"
 #include "SRTASInstance.h"
 
-class CEffectProcessAS : public virtual CEffectProcess
+class CEffectProcessAS : public CEffectProcessPorts<SASConnection>
 {
 public:
     static constexpr SInt32 kMaxConnections = 48;
@@ -14,13 +13,6 @@ public:
     CEffectProcessAS();
     ~CEffectProcessAS() override;
     ComponentResult Initialize() override;
-    ComponentResult IsInputPortConnected(SInt32 port, Boolean* connected) override;
-    ComponentResult CanOutputPortConnect(SInt32 port, Boolean* canConnect) override;
-    ComponentResult IsOutputPortConnected(SInt32 port, Boolean* connected) override;
-    ComponentResult ConnectInput(SInt32 port, HostConnectionRef connection) override;
-    ComponentResult DisconnectInput(SInt32 port) override;
-    ComponentResult ConnectOutput(SInt32 port, HostConnectionRef connection) override;
-    ComponentResult DisconnectOutput(SInt32 port) override;
     ComponentResult UpdateControlValue(SInt32 index, SInt32 value) override;
     ComponentResult InitOutputBounds() override;
     ComponentResult GetDelaySamples(SInt16* samples) override;
@@ -36,15 +28,8 @@ public:
     virtual SInt32 AnalyzeAudio(bool bypassed);
     virtual ComponentResult ModifyRegionName(char* name);
 
-    // index from 0; null when the port is free or outside the table.
-    SASConnection* GetInputConnection(SInt32 index) const;
-    SASConnection* GetOutputConnection(SInt32 index) const;
     bool IsBypassed() const { return fBypassed; }
 
 private:
-    bool IsSideChainPort(SInt32 port) const { return port != 0 && port == GetSideChainInput(); }
-
     bool fBypassed = false;
-    CConnectionTable<SASConnection> fInputConnections;
-    CConnectionTable<SASConnection> fOutputConnections;
 };

@@ -58,56 +58,7 @@ ComponentResult CEffectProcessRTAS::Free()
     return CProcess::Free();
 }
 
-// ---- Connections
-
-ComponentResult CEffectProcessRTAS::ConnectInput(SInt32 port, HostConnectionRef connection)
-{
-    if (IsSideChainPort(port))
-        ConnectSidechain();
-    return fInputConnections.Connect(port, connection, kDAE_InputConnected);
-}
-
-ComponentResult CEffectProcessRTAS::DisconnectInput(SInt32 port)
-{
-    if (IsSideChainPort(port))
-        DisconnectSidechain();
-    return fInputConnections.Disconnect(port);
-}
-
-ComponentResult CEffectProcessRTAS::ConnectOutput(SInt32 port, HostConnectionRef connection)
-{
-    return fOutputConnections.Connect(port, connection, kDAE_OutputConnected);
-}
-
-ComponentResult CEffectProcessRTAS::DisconnectOutput(SInt32 port)
-{
-    return fOutputConnections.Disconnect(port);
-}
-
-ComponentResult CEffectProcessRTAS::IsInputPortConnected(SInt32 port, Boolean* connected)
-{
-    return fInputConnections.IsConnected(port, connected);
-}
-
-ComponentResult CEffectProcessRTAS::IsOutputPortConnected(SInt32 port, Boolean* connected)
-{
-    return fOutputConnections.IsConnected(port, connected);
-}
-
-ComponentResult CEffectProcessRTAS::CanOutputPortConnect(SInt32 port, Boolean* canConnect)
-{
-    return Answer(canConnect, fOutputConnections.CanConnect(port));
-}
-
-SRTASConnection* CEffectProcessRTAS::GetInputConnection(SInt32 index) const
-{
-    return fInputConnections.Get(index);
-}
-
-SRTASConnection* CEffectProcessRTAS::GetOutputConnection(SInt32 index) const
-{
-    return fOutputConnections.Get(index);
-}
+// ---- Connection formats
 
 ComponentResult CEffectProcessRTAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
 {

@@ -5,25 +5,17 @@
 
 #include <memory>
 
-#include "CConnectionTable.h"
-#include "CEffectProcess.h"
+#include "CEffectProcessPorts.h"
 #include "CHostPlugIn.h"
 #include "SRTASInstance.h"
 
-class CEffectProcessRTAS : public virtual CEffectProcess
+class CEffectProcessRTAS : public CEffectProcessPorts<SRTASConnection>
 {
 public:
     CEffectProcessRTAS();
 
     ComponentResult Initialize() override;
     virtual void SetMaxRTASConnections(SInt32 maximum);
-    ComponentResult IsInputPortConnected(SInt32 port, Boolean* connected) override;
-    ComponentResult CanOutputPortConnect(SInt32 port, Boolean* canConnect) override;
-    ComponentResult IsOutputPortConnected(SInt32 port, Boolean* connected) override;
-    ComponentResult ConnectInput(SInt32 port, HostConnectionRef connection) override;
-    ComponentResult DisconnectInput(SInt32 port) override;
-    ComponentResult ConnectOutput(SInt32 port, HostConnectionRef connection) override;
-    ComponentResult DisconnectOutput(SInt32 port) override;
     ComponentResult UpdateControlValue(SInt32 index, SInt32 value) override;
     ComponentResult GetDelaySamples(SInt16* samples) override;
     ComponentResult Free() override;
@@ -39,9 +31,6 @@ public:
 
     void InitializeConnectionArrays();
     void FreeConnectionArrays();
-    // index from 0; null outside the table.
-    SRTASConnection* GetInputConnection(SInt32 index) const;
-    SRTASConnection* GetOutputConnection(SInt32 index) const;
     static void RenderAudioWorker(SRTASInstanceBlock* block, SRTGlobals* globals);
     static SInt32 GetMaximumRTASQuantum();
 
@@ -50,7 +39,6 @@ public:
     CHostPlugIn* GetHostPlugIn() const { return fHostPlugIn.get(); }
 
 private:
-    bool IsSideChainPort(SInt32 port) const { return port != 0 && port == GetSideChainInput(); }
     void Render(const SRTASInstanceDescriptor& descriptor, const SRTGlobals& globals);
 
     bool fBypassed = false;
@@ -60,7 +48,5 @@ private:
     SInt32 fMaxConnections = 48;
     std::unique_ptr<float*[]> fInputBuffers;
     std::unique_ptr<float*[]> fOutputBuffers;
-    CConnectionTable<SRTASConnection> fInputConnections;
-    CConnectionTable<SRTASConnection> fOutputConnections;
     std::unique_ptr<CHostPlugIn> fHostPlugIn;
 };
