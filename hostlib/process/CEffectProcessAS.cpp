@@ -31,33 +31,6 @@ ComponentResult CEffectProcessAS::ModifyRegionName(char*)
     return kDAE_NotProvided;
 }
 
-ComponentResult CEffectProcessAS::MuShInit()
-{
-    return 0;
-}
-
-ComponentResult CEffectProcessAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
-{
-    return Answer(format, kOfferedConnectionFormat);
-}
-
-ComponentResult CEffectProcessAS::SetConnectionFormat(SInt32, Boolean, const SConnectionFormat* format)
-{
-    return IsAcceptedConnectionFormat(*format) ? 0 : kDAE_FormatNotAccepted;
-}
-
-ComponentResult CEffectProcessAS::UpdateControlValue(SInt32 index, SInt32 value)
-{
-    if (index == fMasterBypassIndex && index != 0)
-        fBypassed = value > 0;
-    return CProcess::UpdateControlValue(index, value);
-}
-
-ComponentResult CEffectProcessAS::GetDelaySamples(SInt16* samples)
-{
-    return Answer(samples, 0);
-}
-
 ComponentResult CEffectProcessAS::InitOutputBounds()
 {
     const SASConnection* first = GetInputConnection(0);
@@ -74,13 +47,13 @@ ComponentResult CEffectProcessAS::InitOutputBounds()
 
 ComponentResult CEffectProcessAS::ProcessData(SInt32* samples)
 {
-    *samples += ProcessAudio(fBypassed);
+    *samples += ProcessAudio(IsBypassed());
     return 0;
 }
 
 ComponentResult CEffectProcessAS::AnalyzeData(SInt32* samples)
 {
-    *samples += AnalyzeAudio(fBypassed);
+    *samples += AnalyzeAudio(IsBypassed());
     return 0;
 }
 

@@ -2,10 +2,10 @@
 // The offline effect process: its port connections, and the process and analysis entries the
 // host calls with the samples it queued on them. The plug-in implements ProcessAudio.
 
-#include "CEffectProcessPorts.h"
+#include "CEffectProcessStreams.h"
 #include "SRTASInstance.h"
 
-class CEffectProcessAS : public CEffectProcessPorts<SASConnection>
+class CEffectProcessAS : public CEffectProcessStreams<SASConnection>
 {
 public:
     static constexpr SInt32 kMaxConnections = 48;
@@ -13,12 +13,7 @@ public:
     CEffectProcessAS();
     ~CEffectProcessAS() override;
     ComponentResult Initialize() override;
-    ComponentResult UpdateControlValue(SInt32 index, SInt32 value) override;
     ComponentResult InitOutputBounds() override;
-    ComponentResult GetDelaySamples(SInt16* samples) override;
-    virtual ComponentResult MuShInit();
-    ComponentResult GetConnectionFormat(SInt32 port, Boolean isInput, SConnectionFormat* format) override;
-    ComponentResult SetConnectionFormat(SInt32 port, Boolean isInput, const SConnectionFormat* format) override;
     ComponentResult ProcessData(SInt32* samples) override;
     ComponentResult AnalyzeData(SInt32* samples) override;
     ComponentResult GetPlugInString(SInt32 selector, unsigned char* out) override;
@@ -27,9 +22,4 @@ public:
     virtual SInt32 ProcessAudio(bool bypassed) = 0;
     virtual SInt32 AnalyzeAudio(bool bypassed);
     virtual ComponentResult ModifyRegionName(char* name);
-
-    bool IsBypassed() const { return fBypassed; }
-
-private:
-    bool fBypassed = false;
 };

@@ -60,34 +60,7 @@ ComponentResult CEffectProcessRTAS::Free()
 
 // ---- Connection formats
 
-ComponentResult CEffectProcessRTAS::GetConnectionFormat(SInt32, Boolean, SConnectionFormat* format)
-{
-    return Answer(format, kOfferedConnectionFormat);
-}
-
-ComponentResult CEffectProcessRTAS::SetConnectionFormat(SInt32, Boolean, const SConnectionFormat* format)
-{
-    return IsAcceptedConnectionFormat(*format) ? 0 : kDAE_FormatNotAccepted;
-}
-
 // ---- Controls, strings, delay
-
-ComponentResult CEffectProcessRTAS::UpdateControlValue(SInt32 index, SInt32 value)
-{
-    if (index == fMasterBypassIndex && index != 0)
-        fBypassed = value > 0;
-    return CProcess::UpdateControlValue(index, value);
-}
-
-ComponentResult CEffectProcessRTAS::GetDelaySamples(SInt16* samples)
-{
-    return Answer(samples, 0);
-}
-
-ComponentResult CEffectProcessRTAS::MuShInit()
-{
-    return 0;
-}
 
 void CEffectProcessRTAS::ModifyRegionName(char*) {}
 

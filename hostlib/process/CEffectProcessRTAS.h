@@ -5,24 +5,19 @@
 
 #include <memory>
 
-#include "CEffectProcessPorts.h"
+#include "CEffectProcessStreams.h"
 #include "CHostPlugIn.h"
 #include "SRTASInstance.h"
 
-class CEffectProcessRTAS : public CEffectProcessPorts<SRTASConnection>
+class CEffectProcessRTAS : public CEffectProcessStreams<SRTASConnection>
 {
 public:
     CEffectProcessRTAS();
 
     ComponentResult Initialize() override;
     virtual void SetMaxRTASConnections(SInt32 maximum);
-    ComponentResult UpdateControlValue(SInt32 index, SInt32 value) override;
-    ComponentResult GetDelaySamples(SInt16* samples) override;
     ComponentResult Free() override;
-    virtual ComponentResult MuShInit();
     ComponentResult GetPlugInString(SInt32 selector, unsigned char* out) override;
-    ComponentResult GetConnectionFormat(SInt32 port, Boolean isInput, SConnectionFormat* format) override;
-    ComponentResult SetConnectionFormat(SInt32 port, Boolean isInput, const SConnectionFormat* format) override;
     virtual ComponentResult CreateHostPlugIn(const SPlugInIDRecord& id);
     // Real-time thread: no allocation, no lock.
     virtual void RenderAudio(float** inputs, float** outputs, SInt32 numSamples) = 0;
@@ -34,14 +29,12 @@ public:
     static void RenderAudioWorker(SRTASInstanceBlock* block, SRTGlobals* globals);
     static SInt32 GetMaximumRTASQuantum();
 
-    bool IsBypassed() const { return fBypassed; }
     SInt32 GetMaxRTASConnections() const { return fMaxConnections; }
     CHostPlugIn* GetHostPlugIn() const { return fHostPlugIn.get(); }
 
 private:
     void Render(const SRTASInstanceDescriptor& descriptor, const SRTGlobals& globals);
 
-    bool fBypassed = false;
     const SRTASInstanceDescriptor* fInstanceDescriptor = nullptr;
     const SRTGlobals* fRTGlobals = nullptr;
     bool fConnectionsAllocated = false;
