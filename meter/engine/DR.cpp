@@ -1,7 +1,8 @@
 #include "DR.h"
 
+#include "DRBlockMaximum.h"
+
 #include <algorithm>
-#include <bit>
 #include <cfloat>
 #include <cmath>
 
@@ -9,63 +10,19 @@ namespace
 {
 constexpr auto relaxed = std::memory_order_relaxed;
 
-// Block maxima below -80 dBFS count as digital silence.
-constexpr float kSilenceGate = 0.0001f;
-// A block maximum repeated exactly this often right after it was reached, at full scale, is an over.
-constexpr int32_t kOverRepeats = 2;
-constexpr float kOverThreshold = 0.9999f;
 // Mean squares below this are too quiet for a meaningful crest factor.
 constexpr double kCrestFloor = 1e-10;
 // State that has decayed this far is inaudible; zeroing it keeps denormals out of the sample loop.
 constexpr float kTinyState = 1e-30f;
-constexpr uint32_t kExponentBits = 0x7f800000u; // all set: infinity or not a number
-// Blocks with a non-finite sample are analysed through a cleaned copy of this many frames at a time.
+// Blocks the fast loop leaves alone are analysed through cleaned copies of this many frames at a time.
 constexpr int32_t kCleanChunk = 256;
 constexpr double kRmsScale = 1.4142;     // makes a sine's RMS read its peak level
 constexpr double kCrestScale = 0.7071;   // makes a sine's crest factor read 1.0
-} // namespace
 
-// Running maximum of a block, with the number of samples that repeat it in an unbroken run
-// directly after the sample that set it, added up over the block.
-struct DR::BlockMaximum
-{
-    float max = 0;
-    int32_t repeats = 0;
-    bool raised = false;
-
-    // Branch-free: in music the running maximum rises at unpredictable samples.
-    void add(float a)
-    {
-        const bool repeat = raised & (a == max);
-        repeats += repeat ? 1 : 0;
-        raised = repeat | (a > max);
-        max = a > max ? a : max;
-    }
-
-    float gated() const { return max < kSilenceGate ? 0.0f : max; }
-
-    void applyOverRule(float& maxPeak) const
-    {
-        if (repeats == kOverRepeats && maxPeak > kOverThreshold)
-            maxPeak = 1.0f;
-    }
-};
-
-namespace
-{
 // Non-finite samples are measured as silence so that one bad sample cannot poison the averages.
 inline float analysable(float sample)
 {
     return std::fabs(sample) <= FLT_MAX ? sample : 0.0f;
-}
-
-// A bit test rather than a float compare, so that the scan vectorises.
-bool allFinite(const float* samples, int32_t frames)
-{
-    uint32_t nonFinite = 0;
-    for (int32_t i = 0; i < frames; ++i)
-        nonFinite |= (std::bit_cast<uint32_t>(samples[i]) & kExponentBits) == kExponentBits ? 1u : 0u;
-    return nonFinite == 0;
 }
 
 inline float limitedMagnitude(float magnitude)
@@ -159,11 +116,8 @@ void DR::DoProcess(float* left, float* right, float* out, int32_t frames)
 void DR::analyseBlock(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                       BlockMaximum& blockR)
 {
-    if (allFinite(left, frames) && allFinite(right, frames))
-    {
-        analyseFinite(left, right, frames, blockL, blockR);
+    if (withinHold(frames) && analyseFiniteWithinHold(left, right, frames, blockL, blockR))
         return;
-    }
     float cleanL[kCleanChunk], cleanR[kCleanChunk];
     for (int32_t start = 0; start < frames; start += kCleanChunk)
     {
@@ -173,59 +127,24 @@ void DR::analyseBlock(const float* left, const float* right, int32_t frames, Blo
             cleanL[i] = analysable(left[start + i]);
             cleanR[i] = analysable(right[start + i]);
         }
-        analyseFinite(cleanL, cleanR, n, blockL, blockR);
+        analyseSampleBySample(cleanL, cleanR, n, blockL, blockR);
     }
 }
 
-void DR::analyseFinite(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
-                       BlockMaximum& blockR)
+// Most blocks lie within the hold of both held peaks; they need no per-sample hold logic.
+bool DR::withinHold(int32_t frames) const
 {
-    // Most blocks lie within the hold of both held peaks; they need no per-sample hold logic.
-    const int64_t lastCount = int64_t(std::max(holdCountL, holdCountR)) + frames - 1;
-    if (lastCount > holdSamples)
-        analyseSamples<true>(left, right, frames, blockL, blockR);
-    else
-        analyseSamples<false>(left, right, frames, blockL, blockR);
+    return int64_t(std::max(holdCountL, holdCountR)) + frames - 1 <= holdSamples;
 }
 
-namespace
-{
-// Within the hold a held peak is the running maximum; it was last raised where the samples'
-// own maximum first occurred.
-struct RunningRise
-{
-    float max = 0;
-    int32_t index = -1;
-
-    void add(float a, int32_t i)
-    {
-        const bool above = a > max;
-        max = above ? a : max;
-        index = above ? i : index;
-    }
-
-    void settle(int32_t frames, float& peak, int32_t& holdCount) const
-    {
-        if (max > peak)
-        {
-            peak = max;
-            holdCount = frames - 1 - index;
-        }
-        else
-            holdCount += frames;
-    }
-};
-} // namespace
-
-// Takes finite samples only. Without mayRelease no held peak may reach the end of its hold here.
-template <bool mayRelease>
-void DR::analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
-                        BlockMaximum& blockR)
+// The general case, for finite samples: any held peak may run out of its hold here. Blocks with
+// non-finite samples come here too, through cleaned copies.
+void DR::analyseSampleBySample(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                               BlockMaximum& blockR)
 {
     const float release = peakReleaseCoef, mc = msCoef, mg = msGain, cc = corrCoef, cg = corrGain;
     const int32_t hold = holdSamples;
     BlockMaximum bL = blockL, bR = blockR;
-    RunningRise riseL, riseR;
     float pL = peakL, pR = peakR, mL = msL, mR = msR, corr = correlation;
     int32_t hL = holdCountL, hR = holdCountR;
     for (int32_t i = 0; i < frames; ++i)
@@ -234,24 +153,11 @@ void DR::analyseSamples(const float* left, const float* right, int32_t frames, B
         const float aL = std::fabs(l), aR = std::fabs(r);
         bL.add(aL);
         bR.add(aR);
-        if constexpr (mayRelease)
-        {
-            holdPeak(aL, pL, hL, hold, release);
-            holdPeak(aR, pR, hR, hold, release);
-        }
-        else
-        {
-            riseL.add(aL, i);
-            riseR.add(aR, i);
-        }
+        holdPeak(aL, pL, hL, hold, release);
+        holdPeak(aR, pR, hR, hold, release);
         mL = mc * mL + aL * aL * mg; // |l| squared is l squared, exactly
         mR = mc * mR + aR * aR * mg;
         corr = cc * corr + correlationProduct(l, r, aL, aR) * cg;
-    }
-    if constexpr (!mayRelease)
-    {
-        riseL.settle(frames, pL, hL);
-        riseR.settle(frames, pR, hR);
     }
     blockL = bL, blockR = bR;
     // The all-time peaks follow from the block maxima: the largest sample is the largest of either.

@@ -84,11 +84,13 @@ private:
 
     void analyseBlock(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                       BlockMaximum& blockR);
-    void analyseFinite(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
-                       BlockMaximum& blockR);
-    template <bool mayRelease>
-    void analyseSamples(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
-                        BlockMaximum& blockR);
+    bool withinHold(int32_t frames) const;
+    void analyseSampleBySample(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                               BlockMaximum& blockR);
+    // A whole block within the hold of both held peaks; false, with nothing changed, when it holds
+    // a non-finite sample.
+    bool analyseFiniteWithinHold(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
+                                 BlockMaximum& blockR);
     static void writeMonoSum(float* left, float* right, int32_t frames);
     void updateSlowMeanSquares();
     void smoothCrest(float& crest, double x) const;
