@@ -5,8 +5,10 @@
 
 #include <array>
 #include <chrono>
+#include <cstring>
 #include <vector>
 
+#include "CAutomationSeam.h"
 #include "HostRoutines.h"
 #include "TestEffectGroup.h"
 
@@ -81,6 +83,37 @@ TEST_F(HostSession, AStereoInsertFromLoadToFree)
     EXPECT_EQ(RealTime().GetNumInstances(), 0u);
     EXPECT_EQ(gProcessGroup->GetNumProcesses(), 0);
     EXPECT_EQ(CProcessGroup::GetResourceOpenCount(), 0);
+}
+
+// With the host's automation engine listening, a control set through the table travels as a
+// set-value token between a touch and a release, addressed to the control's reserved name.
+TEST_F(HostSession, AControlSetThroughTheTableReachesTheAutomationEngineAsTokens)
+{
+    Settings().SetGestalt(kFicGestaltSharedDataTokens, 1);
+    CAutomationSeam seam;
+    const SInt32 process = Instantiate(kStereoType);
+    FicSDSNameId name = 0;
+    ASSERT_EQ(Routine<ComponentResult(OSType, SInt32, SInt32, FicSDSNameId*)>(86)(kStereoType, process, kGainControl,
+                                                                                 &name),
+              0);
+    ASSERT_NE(name, 0u);
+    ASSERT_EQ(host::SetControlValue(kStereoType, process, kGainControl, 4242), 0);
+    const auto wordOf = [](const std::vector<Byte>& token, size_t offset) {
+        SInt32 value = 0;
+        std::memcpy(&value, token.data() + offset, sizeof value);
+        return value;
+    };
+    std::vector<std::vector<Byte>> tokens;
+    while (auto token = seam.NextToken())
+        if (UInt32(wordOf(*token, 0)) == name)
+            tokens.push_back(*token);
+    ASSERT_EQ(tokens.size(), 3u) << "touch, value, release";
+    const auto word = [&](size_t token, size_t offset) { return wordOf(tokens[token], offset); };
+    EXPECT_EQ(UInt32(word(0, 8)), kTokenTouch);
+    EXPECT_EQ(UInt32(word(1, 4)), kTokenSetValue);
+    EXPECT_EQ(UInt32(word(2, 8)), kTokenTouch);
+    EXPECT_EQ(word(1, 38), 4242);
+    ASSERT_EQ(host::FreeProcess(kStereoType, process), 0);
 }
 
 TEST_F(HostSession, AnOfflinePassMovesTheQueuedSamples)
