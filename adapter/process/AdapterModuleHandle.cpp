@@ -1,0 +1,3 @@
+#include "AdapterModuleHandle.h"
+
+void* gPTAdapterModuleHandle = nullptr;
