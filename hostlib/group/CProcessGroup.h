@@ -134,4 +134,7 @@ private:
     SInt32 fCriticalSectionDepth = 0;
 };
 
+// The DSP-card layer of the group; without cards it adds nothing to the group base.
+using CDSPProcessGroup = CProcessGroup;
+
 extern CProcessGroup* gProcessGroup;
