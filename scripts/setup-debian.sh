@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libxcb1-dev fonts-liberation xvfb
   libsndfile1-dev sox
+  hyperfine
 )
 
 missing=()
