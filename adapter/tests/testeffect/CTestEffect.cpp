@@ -17,7 +17,7 @@ const char* NameOfUpdate(int32_t code)
     static constexpr const char* kNamesOfUpdates[] = {"init",      "deinit",    "parameter",    "touch",
                                                       "release",   "bypass",    "sidechain",    "channels",
                                                       "resetMeters", "resetClips", "resetProcessing"};
-    return code >= 0 && code <= kUpdateResetProcessing ? kNamesOfUpdates[code] : "?";
+    return code >= 0 && code <= QVEffect::kUpdateResetProcessing ? kNamesOfUpdates[code] : "?";
 }
 
 bool IsParameter(int32_t index)
@@ -91,7 +91,7 @@ void CTestEffect::getParameterValueString(int32_t index, char* text, int32_t max
 {
     if (index != kMode)
         return QVEffect::getParameterValueString(index, text, maxLen);
-    char step[16];
+    char step[24];
     std::snprintf(step, sizeof step, "Step %d", getParameterStep(kMode) + 1);
     qv_strncpy(text, step, maxLen, 0);
 }
