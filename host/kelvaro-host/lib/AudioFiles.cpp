@@ -2,16 +2,16 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "DemoProgramme.h"
-#include "SoundFileSource.h"
 
 namespace
 {
 constexpr int32_t kReadFrames = 4096;
 
-SAudio ReadAll(AudioSource& source)
+SAudio ReadAll(DemoProgramme& source)
 {
     SAudio audio;
     audio.fSampleRate = source.sampleRate();
@@ -28,13 +28,23 @@ SAudio ReadAll(AudioSource& source)
 }
 } // namespace
 
+// Every channel of the file, as 32-bit float.
 SAudio AudioFiles::Read(const std::string& path)
 {
-    std::string error;
-    const std::unique_ptr<SoundFileSource> source = SoundFileSource::open(path, error);
-    if (source == nullptr)
-        throw std::runtime_error(path + ": " + error);
-    return ReadAll(*source);
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr)
+        throw std::runtime_error(path + ": " + sf_strerror(nullptr));
+    std::vector<float> interleaved(size_t(info.frames) * size_t(info.channels));
+    const sf_count_t read = sf_readf_float(file, interleaved.data(), info.frames);
+    sf_close(file);
+    SAudio audio;
+    audio.fSampleRate = info.samplerate;
+    audio.fChannels.assign(size_t(info.channels), std::vector<float>(size_t(std::max<sf_count_t>(read, 0))));
+    for (size_t frame = 0; frame < audio.Frames(); ++frame)
+        for (size_t channel = 0; channel < audio.fChannels.size(); ++channel)
+            audio.fChannels[channel][frame] = interleaved[frame * audio.fChannels.size() + channel];
+    return audio;
 }
 
 SAudio AudioFiles::DemonstrationProgramme()

@@ -43,7 +43,15 @@ CHostProcess::CHostProcess(CRoutineTable& routines, OSType type) : fRoutines(rou
 
 CHostProcess::~CHostProcess()
 {
-    fRoutines.FreeProcess(fType, fIndex);
+    Free();
+}
+
+ComponentResult CHostProcess::Free()
+{
+    if (fFreed)
+        return 0;
+    fFreed = true;
+    return fRoutines.FreeProcess(fType, fIndex);
 }
 
 SInt32 CHostProcess::NumInputs()

@@ -19,6 +19,9 @@ public:
     CHostProcess(const CHostProcess&) = delete;
     CHostProcess& operator=(const CHostProcess&) = delete;
 
+    // Frees the process now; answers the plug-in's code. The destructor frees it otherwise.
+    ComponentResult Free();
+
     CRoutineTable& Routines() { return fRoutines; }
     OSType Type() const { return fType; }
     SInt32 Index() const { return fIndex; }
@@ -50,6 +53,7 @@ private:
     CRoutineTable& fRoutines;
     OSType fType;
     SInt32 fIndex = 0;
+    bool fFreed = false;
 };
 
 // The chunk's id, read from its header.

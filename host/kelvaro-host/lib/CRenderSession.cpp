@@ -39,7 +39,7 @@ CRenderSession::~CRenderSession()
     Stop();
     fEngine.Unregister(&fStartTap->fBlock);
     fEngine.Unregister(&fEndTap->fBlock);
-    Disconnect();
+    Detach();
 }
 
 void CRenderSession::Attach(CHostProcess& process, const SAudio& input, SAudio& output)
@@ -49,7 +49,7 @@ void CRenderSession::Attach(CHostProcess& process, const SAudio& input, SAudio& 
     fOutput = &output;
     fFrames = UInt32(input.Frames());
     output.fSampleRate = input.fSampleRate;
-    output.fChannels.assign(input.fChannels.size(), std::vector<float>(input.Frames(), 0.0f));
+    output.fChannels.assign(size_t(process.NumOutputs()), std::vector<float>(input.Frames(), 0.0f));
     fInputBuffers.assign(size_t(process.NumInputs()), std::vector<float>(size_t(fCapacity), 0.0f));
     fOutputBuffers.assign(size_t(process.NumOutputs()), std::vector<float>(size_t(fCapacity), 0.0f));
     for (auto& buffer : fInputBuffers)
@@ -67,10 +67,12 @@ void CRenderSession::Attach(CHostProcess& process, const SAudio& input, SAudio& 
     ThrowOnHostError(fEngine.Register(&fEndTap->fBlock, &EndOfBlock), "joining the real-time engine");
 }
 
-void CRenderSession::Disconnect()
+void CRenderSession::Detach()
 {
     if (fProcess == nullptr)
         return;
+    Stop();
+    fEngine.Unregister(&fEndTap->fBlock);
     CRoutineTable& routines = fProcess->Routines();
     for (size_t port = 0; port < fInputConnections.size(); ++port)
         routines.DisconnectInput(fProcess->Type(), fProcess->Index(), SInt32(port + 1));
@@ -124,6 +126,8 @@ void CRenderSession::StartOfBlock(SRTASInstanceBlock* block, SRTGlobals*)
 void CRenderSession::EndOfBlock(SRTASInstanceBlock* block, SRTGlobals* globals)
 {
     CRenderSession& session = *reinterpret_cast<STap*>(block)->fSession;
+    if (session.Finished())
+        return;
     const SInt32 samples = std::clamp(globals->fBlockLength, 0, session.fCapacity);
     session.Measure(samples);
     session.Record(samples);
@@ -136,10 +140,10 @@ void CRenderSession::Record(SInt32 samples)
     const UInt32 frames = std::min<UInt32>(UInt32(samples), fFrames - std::min(position, fFrames));
     for (size_t channel = 0; channel < fOutput->fChannels.size(); ++channel)
     {
-        const auto& buffer = fOutputBuffers[std::min(channel, fOutputBuffers.size() - 1)];
+        const auto& buffer = fOutputBuffers[channel];
         std::copy_n(buffer.begin(), frames, fOutput->fChannels[channel].begin() + position);
     }
-    fFramesDone.store(position + UInt32(samples), std::memory_order_relaxed);
+    fFramesDone.store(position + frames, std::memory_order_relaxed);
     fBlocks.fetch_add(1, std::memory_order_relaxed);
 }
 

@@ -29,8 +29,10 @@ public:
     CRenderSession& operator=(const CRenderSession&) = delete;
 
     // Connects the process's ports and records its output from here on. The audio objects
-    // outlive the session; output gets as many frames and channels as input.
+    // outlive the session; output gets the input's frames on each of the process's outputs.
     void Attach(CHostProcess& process, const SAudio& input, SAudio& output);
+    // Before the process is freed: its ports are given back.
+    void Detach();
     void Start(CRealTimeEngine::EPacing pacing);
     void Stop();
     bool Finished() const { return FramesDone() >= fFrames; }
@@ -50,7 +52,6 @@ private:
     void Record(SInt32 samples);
     void Feed();
     void Measure(SInt32 samples);
-    void Disconnect();
 
     CRealTimeEngine& fEngine;
     const SInt32 fCapacity;

@@ -34,6 +34,7 @@ public:
     Code InstantiateProcess(OSType t, SInt32* index) { return Call<Code(OSType, SInt32*)>(19, t, index); }
     Code GetPlugInType(OSType t, SInt32* kind) { return Call<Code(OSType, SInt32*)>(92, t, kind); }
     Code Gestalt(OSType t, SInt32 selector, SInt32* value) { return Call<Code(OSType, SInt32, SInt32*)>(93, t, selector, value); }
+    Code GetStemFormats(OSType t, SInt32* input, SInt32* output, SInt32* third) { return Call<Code(OSType, SInt32*, SInt32*, SInt32*)>(137, t, input, output, third); }
 
     // ---- Process
     Code FreeProcess(OSType t, SInt32 p) { return Call<Code(OSType, SInt32)>(20, t, p); }

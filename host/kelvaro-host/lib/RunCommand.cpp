@@ -1,0 +1,90 @@
+#include "RunCommand.h"
+
+#include <iomanip>
+#include <stdexcept>
+
+#include "CHostEngine.h"
+#include "CHostError.h"
+#include "CAutomatedProcess.h"
+#include "CPlugInModule.h"
+#include "CRenderSession.h"
+#include "SettingsFile.h"
+#include "StereoType.h"
+
+namespace
+{
+void RestoreSettings(CHostProcess& process, const std::string& path)
+{
+    for (const ChunkBytes& chunk : SettingsFile::Read(path))
+        ThrowOnHostError(process.RestoreChunk(chunk), "restoring the settings of " + path);
+}
+
+void ApplyUserSettings(CHostProcess& process, const SHostCommand& command)
+{
+    for (const auto& [name, text] : command.fSettings)
+    {
+        const std::optional<SInt32> control = process.ControlNamed(name);
+        if (!control)
+            throw std::runtime_error("--set " + name + ": the plug-in has no such control");
+        const std::optional<SInt32> value = process.ValueFromText(*control, text);
+        if (!value)
+            throw std::runtime_error("--set " + name + ": no value " + text);
+        ThrowOnHostError(process.SetControlValue(*control, *value), "--set " + name);
+    }
+}
+
+void WriteControls(CHostProcess& process, std::ostream& out)
+{
+    out << "controls:";
+    for (SInt32 control = 1; control <= process.NumControls(); ++control)
+        out << (control > 1 ? "," : "") << ' ' << process.ControlName(control) << " = "
+            << process.ValueText(control, process.ControlValue(control));
+    out << '\n';
+}
+
+void WriteRendering(const CRenderSession& session, SInt32 block, std::ostream& out)
+{
+    const CRenderSession::SLoad load = session.Load();
+    out << "blocks rendered: " << session.Blocks() << " of " << block << " samples\n"
+        << std::fixed << std::setprecision(2) << "render load: mean " << load.fMean * 100.0 << "%, worst "
+        << load.fWorst * 100.0 << "% of the block's duration\n";
+}
+} // namespace
+
+void RunPlugIn(const SHostCommand& command, std::ostream& out)
+{
+    CHostEngine& engine = CHostEngine::Instance();
+    const SInt32 maximumBlock = engine.Settings().fMaximumRTASQuantum.load();
+    if (command.fBlock > maximumBlock)
+        throw std::runtime_error("--block: the engine's blocks are at most " + std::to_string(maximumBlock) + " samples");
+    const SAudio input = command.fInput ? AudioFiles::Read(*command.fInput) : AudioFiles::DemonstrationProgramme();
+    SAudio output;
+
+    CPlugInModule module(command.fBundle);
+    CRoutineTable& routines = module.Routines();
+    const OSType type = FindStereoRealTimeType(routines);
+    ThrowOnHostError(routines.SetSampleRate(input.fSampleRate), "setting the sample rate");
+    engine.RealTime().SetBlockLength(command.fBlock);
+
+    CRenderSession session(engine.RealTime(), maximumBlock);
+    CAutomatedProcess automated(routines, type);
+    CHostProcess& process = automated.Process();
+    if (command.fSettingsFile)
+        RestoreSettings(process, *command.fSettingsFile);
+    automated.Settle();
+    ApplyUserSettings(process, command);
+    automated.Settle();
+
+    session.Attach(process, input, output);
+    session.Start(command.fRealTime ? CRealTimeEngine::EPacing::eSoundCard : CRealTimeEngine::EPacing::eAsFastAsPossible);
+    automated.Idle().RunUntil([&session] { return session.Finished(); });
+    session.Detach();
+    automated.Settle();
+
+    WriteControls(process, out);
+    WriteRendering(session, command.fBlock, out);
+    if (command.fOutput)
+        AudioFiles::Write(*command.fOutput, output);
+    if (command.fSaveSettingsFile)
+        SettingsFile::Write(*command.fSaveSettingsFile, process.SaveChunks());
+}
