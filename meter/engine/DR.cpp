@@ -137,8 +137,8 @@ bool DR::withinHold(int32_t frames) const
     return int64_t(std::max(holdCountL, holdCountR)) + frames - 1 <= holdSamples;
 }
 
-// The general case, for finite samples: any held peak may run out of its hold here. Blocks with
-// non-finite samples come here too, through cleaned copies.
+// The general case, sample by sample: any held peak may run out of its hold here. It takes finite
+// samples only; blocks reach it through cleaned copies.
 void DR::analyseSampleBySample(const float* left, const float* right, int32_t frames, BlockMaximum& blockL,
                                BlockMaximum& blockR)
 {
