@@ -3,6 +3,7 @@
 #include "CHostError.h"
 #include "CHostProcess.h"
 #include "FourCCText.h"
+#include "LengthPrefixedText.h"
 
 namespace
 {
@@ -16,7 +17,7 @@ std::string TypeName(CRoutineTable& routines, OSType type)
 {
     char name[kNameLength + 1] = {};
     routines.GetProcessTypeName(type, kNameLength, name);
-    return name;
+    return FromLengthPrefixed(name);
 }
 
 // The plug-in's version travels in the header of its settings chunks.
@@ -80,7 +81,7 @@ void WriteInfoReport(CPlugInModule& module, std::ostream& out)
     ThrowOnHostError(routines.GetManufacturerName(kNameLength, maker), "asking for the maker");
     SInt16 types = 0;
     ThrowOnHostError(routines.GetNumProcessTypes(&types), "counting the types");
-    out << "maker: " << maker << "\nplug-in: " << TypeName(routines, kGroupName);
+    out << "maker: " << FromLengthPrefixed(maker) << "\nplug-in: " << TypeName(routines, kGroupName);
     if (types > 0)
     {
         OSType ids[3] = {};

@@ -2,10 +2,12 @@
 
 #include <iomanip>
 #include <stdexcept>
+#include <thread>
 
 #include "CHostEngine.h"
 #include "CHostError.h"
 #include "CAutomatedProcess.h"
+#include "CEditorPort.h"
 #include "CPlugInModule.h"
 #include "CRenderSession.h"
 #include "SettingsFile.h"
@@ -31,6 +33,42 @@ void ApplyUserSettings(CHostProcess& process, const SHostCommand& command)
             throw std::runtime_error("--set " + name + ": no value " + text);
         ThrowOnHostError(process.SetControlValue(*control, *value), "--set " + name);
     }
+}
+
+// The plug-in window as the user asked for it: a real one, or an offscreen one for the snapshot.
+std::unique_ptr<CEditorPort> OpenEditor(CHostProcess& process, const SHostCommand& command)
+{
+    if (!command.fWindow && !command.fSnapshot)
+        return nullptr;
+    auto port = std::make_unique<CEditorPort>(process, command.fWindow ? CEditorPort::EKind::eX11
+                                                                       : CEditorPort::EKind::eOffscreen);
+    if (!port->HasView())
+        throw std::runtime_error("the plug-in shows no editor view");
+    port->Attach();
+    return port;
+}
+
+// Until the user closes the window, clicks and exposures reach the plug-in and it gets idle time.
+void ServeWindow(CEditorPort& port, CAutomatedProcess& automated)
+{
+    while (port.ServeWindowEvents())
+    {
+        automated.Settle();
+        std::this_thread::sleep_for(CIdlePump::kInterval);
+    }
+}
+
+void SaveSnapshot(std::unique_ptr<CEditorPort>& port, CAutomatedProcess& automated, const std::string& path)
+{
+    if (!port->SavePicture(path))
+    {
+        port = std::make_unique<CEditorPort>(automated.Process());
+        port->Attach();
+    }
+    automated.Settle();
+    port->Draw();
+    if (!port->SavePicture(path))
+        throw std::runtime_error("the window picture could not be written to " + path);
 }
 
 void WriteControls(CHostProcess& process, std::ostream& out)
@@ -75,11 +113,17 @@ void RunPlugIn(const SHostCommand& command, std::ostream& out)
     ApplyUserSettings(process, command);
     automated.Settle();
 
+    std::unique_ptr<CEditorPort> editor = OpenEditor(process, command);
     session.Attach(process, input, output);
     session.Start(command.fRealTime ? CRealTimeEngine::EPacing::eSoundCard : CRealTimeEngine::EPacing::eAsFastAsPossible);
     automated.Idle().RunUntil([&session] { return session.Finished(); });
     session.Detach();
     automated.Settle();
+    if (command.fWindow)
+        ServeWindow(*editor, automated);
+    if (command.fSnapshot)
+        SaveSnapshot(editor, automated, *command.fSnapshot);
+    editor.reset();
 
     WriteControls(process, out);
     WriteRendering(session, command.fBlock, out);

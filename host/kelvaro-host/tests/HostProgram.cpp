@@ -1,0 +1,71 @@
+#include "HostProgram.h"
+
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace
+{
+std::string Quoted(const std::string& text)
+{
+    std::string quoted(1, '\'');
+    for (char character : text)
+    {
+        if (character == '\'')
+            quoted.append("'\\''");
+        else
+            quoted.push_back(character);
+    }
+    quoted.push_back('\'');
+    return quoted;
+}
+
+std::string Contents(const std::filesystem::path& path)
+{
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+} // namespace
+
+SHostOutcome RunHost(const std::vector<std::string>& arguments)
+{
+    const CScratchFolder folder;
+    std::string command = Quoted(KELVARO_HOST_PROGRAM);
+    for (const std::string& argument : arguments)
+        command.append(1, ' ').append(Quoted(argument));
+    command.append(" >").append(Quoted(folder / "out")).append(" 2>").append(Quoted(folder / "error"));
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(folder / "out"), Contents(folder / "error")};
+}
+
+CScratchFolder::CScratchFolder()
+{
+    std::random_device random;
+    std::string name = "kelvaro-host-test-";
+    name.append(std::to_string(random()));
+    fPath = std::filesystem::temp_directory_path() / name;
+    std::filesystem::create_directories(fPath);
+}
+
+CScratchFolder::~CScratchFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(fPath, ignored);
+}
+
+SAudio TwoSines(size_t frames)
+{
+    SAudio audio;
+    audio.fChannels.assign(2, std::vector<float>(frames));
+    for (size_t frame = 0; frame < frames; ++frame)
+    {
+        const double time = double(frame) / audio.fSampleRate;
+        audio.fChannels[0][frame] = float(std::sin(2.0 * M_PI * 1000.0 * time));
+        audio.fChannels[1][frame] = float(0.25 * std::sin(2.0 * M_PI * 333.0 * time));
+    }
+    return audio;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The host program run as its user runs it, and test files in a folder of their own.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "SAudio.h"
+
+struct SHostOutcome
+{
+    int fExitStatus;
+    std::string fOut;
+    std::string fError;
+};
+
+SHostOutcome RunHost(const std::vector<std::string>& arguments);
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class CScratchFolder
+{
+public:
+    CScratchFolder();
+    ~CScratchFolder();
+    std::string operator/(const std::string& name) const { return (fPath / name).string(); }
+
+private:
+    std::filesystem::path fPath;
+};
+
+// A full-scale sine on the left and a quieter one of another pitch on the right.
+SAudio TwoSines(size_t frames);
