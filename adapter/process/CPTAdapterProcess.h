@@ -5,6 +5,8 @@
 // through PTAdapterCallback. The real-time and offline processes combine this base with the
 // library's process of their kind.
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "CEffectProcess.h"
@@ -99,8 +101,13 @@ protected:
     QVEffect& Effect() const { return *effect; }
 
 private:
-    SInt32 ParameterOf(SInt32 index) const { return index - masterBypassIndex - 1; }
-    SInt32 ControlOf(SInt32 parameter) const { return parameter + masterBypassIndex + 1; }
+    // Indexes at the ends of the range saturate instead of wrapping onto a valid one.
+    SInt32 ParameterOf(SInt32 index) const { return Saturated(int64_t(index) - masterBypassIndex - 1); }
+    SInt32 ControlOf(SInt32 parameter) const { return Saturated(int64_t(parameter) + masterBypassIndex + 1); }
+    static SInt32 Saturated(int64_t index)
+    {
+        return SInt32(std::clamp<int64_t>(index, INT32_MIN, INT32_MAX));
+    }
     bool IsMasterBypass(SInt32 index) const { return masterBypassIndex != 0 && index == masterBypassIndex; }
     bool IsStepped(SInt32 parameter) const;
     bool EqualsCurrentState(const SFicPlugInChunk& chunk);

@@ -59,11 +59,16 @@ ComponentResult CPTAdapterProcessAS::DisconnectOutput(SInt32 port)
     return result;
 }
 
-SInt32 CPTAdapterProcessAS::CountConnectedPorts(ComponentResult (CPTAdapterProcessAS::*isConnected)(SInt32, Boolean*))
+SInt32 CPTAdapterProcessAS::CountConnectedPorts(bool inputs)
 {
     SInt32 count = 0;
     Boolean connected = 0;
-    while (count < kMaxChannels && (this->*isConnected)(count + 1, &connected) == 0 && connected != 0)
+    const auto isConnected = [&](SInt32 port) {
+        const ComponentResult result =
+            inputs ? IsInputPortConnected(port, &connected) : IsOutputPortConnected(port, &connected);
+        return result == 0 && connected != 0;
+    };
+    while (count < kMaxChannels && isConnected(count + 1))
         ++count;
     return count;
 }
@@ -71,8 +76,8 @@ SInt32 CPTAdapterProcessAS::CountConnectedPorts(ComponentResult (CPTAdapterProce
 // An effect that refuses the pair keeps its previous configuration.
 ComponentResult CPTAdapterProcessAS::NotifyConnectionChange()
 {
-    const SInt32 inputs = CountConnectedPorts(&CPTAdapterProcessAS::IsInputPortConnected);
-    const SInt32 outputs = CountConnectedPorts(&CPTAdapterProcessAS::IsOutputPortConnected);
+    const SInt32 inputs = CountConnectedPorts(true);
+    const SInt32 outputs = CountConnectedPorts(false);
     Effect().setChannelConfig(inputs, outputs);
     return 0;
 }

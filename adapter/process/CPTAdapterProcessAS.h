@@ -41,7 +41,8 @@ private:
     SChannelTable ChannelsFor(SInt32 length);
     void RunBlocks(SChannelTable& channels, SInt32 length);
     void MarkConsumed(SInt32 length) const;
-    SInt32 CountConnectedPorts(ComponentResult (CPTAdapterProcessAS::*isConnected)(SInt32, Boolean*));
+    // Consecutive connected ports from port 1, at most 8.
+    SInt32 CountConnectedPorts(bool inputs);
 
     std::array<float, kBlockSize> silenceBuffer{};
     std::array<float, kBlockSize> discardBuffer{};

@@ -147,7 +147,7 @@ TEST_F(MeterChunk, ASavedChunkRestoresIntoAFreshProcessAndTellsTheHostOfBothCont
         SFicSDSValueToken value{};
         std::memcpy(&value, token->data(), std::min(token->size(), sizeof value));
         if (value.fHead.fType == kTokenCurrentValue)
-            currentValues.emplace_back(value.fHead.fTarget, value.fValue);
+            currentValues.emplace_back(FicSDSNameId(value.fHead.fTarget), SInt32(value.fValue));
     }
     EXPECT_EQ(currentValues, (std::vector<std::pair<FicSDSNameId, SInt32>>{{mono, kOn}, {link, kOn}}));
 }

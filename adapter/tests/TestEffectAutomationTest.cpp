@@ -52,7 +52,7 @@ protected:
                 continue;
             tokens.push_back({token.fHead.fType, token.fHead.fSubType, token.fHead.fTarget});
             if (token.fHead.fSubType == kTokenControlValue)
-                fValues.push_back(token.fValue);
+                fValues.push_back(SInt32(token.fValue));
         }
         return tokens;
     }

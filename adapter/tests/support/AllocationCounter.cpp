@@ -63,6 +63,46 @@ void* operator new[](std::size_t size, std::align_val_t alignment)
 {
     return AllocateAligned(size, alignment);
 }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    CountIfRealTime();
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept
+{
+    return operator new(size, nothrow);
+}
+void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept
+{
+    try
+    {
+        return AllocateAligned(size, alignment);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t& nothrow) noexcept
+{
+    return operator new(size, alignment, nothrow);
+}
+void operator delete(void* memory, std::align_val_t, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+void operator delete[](void* memory, std::align_val_t, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
 void operator delete(void* memory) noexcept
 {
     std::free(memory);
