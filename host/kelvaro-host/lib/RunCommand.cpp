@@ -87,6 +87,21 @@ void WriteRendering(const CRenderSession& session, SInt32 block, std::ostream& o
         << std::fixed << std::setprecision(2) << "render load: mean " << load.fMean * 100.0 << "%, worst "
         << load.fWorst * 100.0 << "% of the block's duration\n";
 }
+// The editor, when asked for, is open while the audio plays, as a user watches it.
+void Render(CRenderSession& session, CAutomatedProcess& automated, const SAudio& input, SAudio& output,
+            const SHostCommand& command)
+{
+    std::unique_ptr<CEditorPort> editor = OpenEditor(automated.Process(), command);
+    session.Attach(automated.Process(), input, output);
+    session.Start(command.fRealTime ? CRealTimeEngine::EPacing::eSoundCard : CRealTimeEngine::EPacing::eAsFastAsPossible);
+    automated.Idle().RunUntil([&session] { return session.Finished(); });
+    session.Detach();
+    automated.Settle();
+    if (command.fWindow)
+        ServeWindow(*editor, automated);
+    if (command.fSnapshot)
+        SaveSnapshot(editor, automated, *command.fSnapshot);
+}
 } // namespace
 
 void RunPlugIn(const SHostCommand& command, std::ostream& out)
@@ -113,17 +128,7 @@ void RunPlugIn(const SHostCommand& command, std::ostream& out)
     ApplyUserSettings(process, command);
     automated.Settle();
 
-    std::unique_ptr<CEditorPort> editor = OpenEditor(process, command);
-    session.Attach(process, input, output);
-    session.Start(command.fRealTime ? CRealTimeEngine::EPacing::eSoundCard : CRealTimeEngine::EPacing::eAsFastAsPossible);
-    automated.Idle().RunUntil([&session] { return session.Finished(); });
-    session.Detach();
-    automated.Settle();
-    if (command.fWindow)
-        ServeWindow(*editor, automated);
-    if (command.fSnapshot)
-        SaveSnapshot(editor, automated, *command.fSnapshot);
-    editor.reset();
+    Render(session, automated, input, output, command);
 
     WriteControls(process, out);
     WriteRendering(session, command.fBlock, out);
