@@ -81,7 +81,7 @@ TEST(HostErrors, RunRefusesWhatThePlugInOrTheFilesCannotGive)
         {"block above the engine's", {"run", bundle, "--block", "100000"}, 1, "at most"},
         {"missing audio file", {"run", bundle, folder / "none.wav"}, 1, "none.wav"},
         {"damaged settings", {"run", bundle, "--settings", folder / "damaged.settings"}, 1, "damaged chunk"},
-        {"no editor for a snapshot", {"run", bundle, "--snapshot", folder / "x.png"}, 1, "no editor view"},
+        {"snapshot into a missing folder", {"run", bundle, "--snapshot", folder / "none/x.png"}, 1, "could not be written"},
     };
     for (const SErrorCase& errorCase : cases)
     {
