@@ -31,32 +31,31 @@ ComponentResult CPTAdapterProcessAS::Prime(Boolean priming)
 
 // ---- Connections
 
-ComponentResult CPTAdapterProcessAS::ConnectInput(SInt32 port, HostConnectionRef connection)
+// Successful or not, the effect follows the connections as they now are.
+ComponentResult CPTAdapterProcessAS::AfterConnectionChange(ComponentResult result)
 {
-    const ComponentResult result = CEffectProcessAS::ConnectInput(port, connection);
     NotifyConnectionChange();
     return result;
+}
+
+ComponentResult CPTAdapterProcessAS::ConnectInput(SInt32 port, HostConnectionRef connection)
+{
+    return AfterConnectionChange(CEffectProcessAS::ConnectInput(port, connection));
 }
 
 ComponentResult CPTAdapterProcessAS::DisconnectInput(SInt32 port)
 {
-    const ComponentResult result = CEffectProcessAS::DisconnectInput(port);
-    NotifyConnectionChange();
-    return result;
+    return AfterConnectionChange(CEffectProcessAS::DisconnectInput(port));
 }
 
 ComponentResult CPTAdapterProcessAS::ConnectOutput(SInt32 port, HostConnectionRef connection)
 {
-    const ComponentResult result = CEffectProcessAS::ConnectOutput(port, connection);
-    NotifyConnectionChange();
-    return result;
+    return AfterConnectionChange(CEffectProcessAS::ConnectOutput(port, connection));
 }
 
 ComponentResult CPTAdapterProcessAS::DisconnectOutput(SInt32 port)
 {
-    const ComponentResult result = CEffectProcessAS::DisconnectOutput(port);
-    NotifyConnectionChange();
-    return result;
+    return AfterConnectionChange(CEffectProcessAS::DisconnectOutput(port));
 }
 
 SInt32 CPTAdapterProcessAS::CountConnectedPorts(bool inputs)

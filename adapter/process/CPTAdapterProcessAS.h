@@ -34,6 +34,7 @@ private:
         float* outputs[kMaxChannels];
     };
 
+    ComponentResult AfterConnectionChange(ComponentResult result);
     // Connections without a buffer count as not connected.
     SASConnection* UsableInput(SInt32 index) const;
     SASConnection* UsableOutput(SInt32 index) const;

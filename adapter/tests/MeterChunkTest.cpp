@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AdapterHostFixture.h"
+#include "MeterControlIndexes.h"
 #include "CAutomationSeam.h"
 #include "DAEErrorCodes.h"
 #include "SFicSDSToken.h"
@@ -14,10 +15,6 @@
 namespace
 {
 constexpr OSType kChunkID = FourCC("qvck");
-constexpr SInt32 kMono = 1;
-constexpr SInt32 kLink = 2;
-constexpr SInt32 kOn = SInt32(0x7FFFFFFF);
-constexpr SInt32 kOff = SInt32(0x80000000);
 constexpr SInt32 kMeterChunkSize = 68;
 
 // Bank 0, Mono on, Link off, big-endian.

@@ -7,14 +7,11 @@
 #include <string>
 
 #include "AdapterHostFixture.h"
+#include "MeterControlIndexes.h"
 #include "DAEErrorCodes.h"
 
 namespace
 {
-constexpr SInt32 kMono = 1;
-constexpr SInt32 kLink = 2;
-constexpr SInt32 kOn = SInt32(0x7FFFFFFF);
-constexpr SInt32 kOff = SInt32(0x80000000);
 
 class MeterControls : public CAdapterHostFixture
 {

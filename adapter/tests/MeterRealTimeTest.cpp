@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AdapterHostFixture.h"
+#include "MeterControlIndexes.h"
 #include "AllocationCounter.h"
 #include "CEffectProcessRTAS.h"
 
@@ -16,10 +17,6 @@ namespace
 using namespace std::chrono_literals;
 
 constexpr OSType kChunkID = FourCC("qvck");
-constexpr SInt32 kMono = 1;
-constexpr SInt32 kLink = 2;
-constexpr SInt32 kOn = SInt32(0x7FFFFFFF);
-constexpr SInt32 kOff = SInt32(0x80000000);
 constexpr size_t kBufferLength = 4096;
 constexpr SInt32 kBlockLength = 256;
 

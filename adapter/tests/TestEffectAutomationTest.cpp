@@ -32,9 +32,8 @@ protected:
     {
         LoadGroup(true);
         fIndex = Instantiate(kStereoType);
-        auto& process = dynamic_cast<CPTAdapterProcess&>(Process(kStereoType, fIndex));
-        fEffect = &dynamic_cast<CTestEffect&>(*process.GetQVEffect());
-        ASSERT_EQ(process.GetControlNameID(kGain, &fGainName), 0);
+        fEffect = &EffectOf<CTestEffect>(kStereoType, fIndex);
+        ASSERT_EQ(Process(kStereoType, fIndex).GetControlNameID(kGain, &fGainName), 0);
         ASSERT_NE(fGainName, 0u);
         Received();
         fEffect->setParameterCalls.clear();
@@ -87,8 +86,7 @@ TEST_F(TestEffectAutomation, WithoutTheAutomationEngineAnEditAppliesAtOnce)
 {
     LoadGroup(false);
     fIndex = Instantiate(kStereoType);
-    auto& process = dynamic_cast<CPTAdapterProcess&>(Process(kStereoType, fIndex));
-    auto& effect = dynamic_cast<CTestEffect&>(*process.GetQVEffect());
+    auto& effect = EffectOf<CTestEffect>(kStereoType, fIndex);
     ASSERT_TRUE(effect.sendCallback(QVEffect::kCallbackSetParameter, CTestEffect::kGain, 0.75f, nullptr, 0));
     EXPECT_FLOAT_EQ(effect.getParameter(CTestEffect::kGain), 0.75f);
     EXPECT_TRUE(Received().empty());

@@ -18,8 +18,8 @@ constexpr SInt32 kBypass = 1;
 constexpr SInt32 kGain = 2;
 constexpr SInt32 kMode = 3;
 constexpr SInt32 kAmount = 4;
-constexpr SInt32 kOn = SInt32(0x7FFFFFFF);
-constexpr SInt32 kOff = SInt32(0x80000000);
+constexpr SInt32 kOn = kHostHighest;
+constexpr SInt32 kOff = kHostLowest;
 
 class TestEffectControls : public CAdapterHostFixture
 {
@@ -28,8 +28,8 @@ protected:
     {
         CAdapterHostFixture::SetUp();
         fIndex = Instantiate(kStereoType);
-        fProcess = &dynamic_cast<CPTAdapterProcess&>(Process(kStereoType, fIndex));
-        fEffect = &dynamic_cast<CTestEffect&>(*fProcess->GetQVEffect());
+        fProcess = &AdapterProcess(kStereoType, fIndex);
+        fEffect = &EffectOf<CTestEffect>(kStereoType, fIndex);
     }
 
     // The host's text for a value: the process's length-prefixed text.

@@ -16,8 +16,7 @@ protected:
     {
         CAdapterHostFixture::SetUp();
         fIndex = Instantiate(kStereoType);
-        auto& process = dynamic_cast<CPTAdapterProcess&>(Process(kStereoType, fIndex));
-        fEffect = &dynamic_cast<CTestEffect&>(*process.GetQVEffect());
+        fEffect = &EffectOf<CTestEffect>(kStereoType, fIndex);
     }
 
     SInt32 MeterIndexByType(SInt32 hostType, SInt32 nth)

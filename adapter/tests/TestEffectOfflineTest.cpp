@@ -22,8 +22,7 @@ protected:
     {
         CAdapterHostFixture::SetUp();
         fIndex = Instantiate(kOfflineType);
-        auto& process = dynamic_cast<CPTAdapterProcess&>(Process(kOfflineType, fIndex));
-        fEffect = &dynamic_cast<CTestEffect&>(*process.GetQVEffect());
+        fEffect = &EffectOf<CTestEffect>(kOfflineType, fIndex);
         for (size_t port = 0; port < fInputs.size(); ++port)
         {
             fInputs[port].assign(kBufferLength, float(port + 1));

@@ -39,8 +39,7 @@ protected:
     {
         CAdapterHostFixture::SetUp();
         fIndex = Instantiate(kStereoType);
-        auto& process = dynamic_cast<CPTAdapterProcess&>(Process(kStereoType, fIndex));
-        fEffect = &dynamic_cast<CTestEffect&>(*process.GetQVEffect());
+        fEffect = &EffectOf<CTestEffect>(kStereoType, fIndex);
         for (size_t port = 0; port < fInputs.size(); ++port)
         {
             fInputs[port].fill(float(port + 1));

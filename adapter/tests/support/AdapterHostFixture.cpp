@@ -39,3 +39,8 @@ CEffectProcess& CAdapterHostFixture::Process(OSType type, SInt32 index) const
 {
     return dynamic_cast<CEffectProcess&>(*gProcessGroup->FindProcessType(type)->GetProcessFromIndex(index));
 }
+
+CPTAdapterProcess& CAdapterHostFixture::AdapterProcess(OSType type, SInt32 index) const
+{
+    return dynamic_cast<CPTAdapterProcess&>(Process(type, index));
+}

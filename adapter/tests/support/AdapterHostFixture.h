@@ -8,7 +8,11 @@
 #include "CAdapterTestGroup.h"
 #include "CEffectProcess.h"
 #include "CHostEngine.h"
+#include "CPTAdapterProcess.h"
 #include "HostRoutines.h"
+
+constexpr SInt32 kHostHighest = SInt32(0x7FFFFFFF);
+constexpr SInt32 kHostLowest = SInt32(0x80000000);
 
 namespace host
 {
@@ -44,6 +48,12 @@ protected:
     void LoadGroup(bool withAutomation = false);
     SInt32 Instantiate(OSType type);
     CEffectProcess& Process(OSType type, SInt32 index) const;
+    CPTAdapterProcess& AdapterProcess(OSType type, SInt32 index) const;
+    template <typename Effect>
+    Effect& EffectOf(OSType type, SInt32 index) const
+    {
+        return dynamic_cast<Effect&>(*AdapterProcess(type, index).GetQVEffect());
+    }
     CRealTimeEngine& RealTime() { return CHostEngine::Instance().RealTime(); }
     CEngineSettings& Settings() { return CHostEngine::Instance().Settings(); }
 };
