@@ -11,6 +11,7 @@
 #include "CAutomationSeam.h"
 #include "CPTAdapterProcess.h"
 #include "CTestEffect.h"
+#include "FicExports.h"
 #include "SFicSDSToken.h"
 
 namespace
@@ -23,6 +24,48 @@ struct SToken
     OSType subType;
     FicSDSNameId target;
     bool operator==(const SToken&) const = default;
+};
+
+// The host's listener for window-size tokens, which the automation seam does not hear.
+class CWindowSizeListener
+{
+public:
+    CWindowSizeListener()
+        : fServer(FicNewServer()), fTask(FicNewObject(fServer, FicFindStandardType(fServer, kFicTokenTaskObjectType))),
+          fListener(FicNewObject(fServer, FicFindStandardType(fServer, kFicListenerObjectType)))
+    {
+        FicSDSSetListenerType(fListener, kTokenSetValue);
+        FicSDSSetListenerSubType(fListener, kTokenWindowSize);
+        FicSDSSetListenerTask(fListener, fTask);
+    }
+    ~CWindowSizeListener()
+    {
+        FicDelete(fListener);
+        FicDelete(fTask);
+        FicDelete(fServer);
+    }
+    CWindowSizeListener(const CWindowSizeListener&) = delete;
+    CWindowSizeListener& operator=(const CWindowSizeListener&) = delete;
+
+    std::vector<std::vector<Byte>> Received()
+    {
+        std::vector<std::vector<Byte>> tokens;
+        SFicSDSToken* token = nullptr;
+        while (FicSDSGetTokenAndTaskVal(fTask, nullptr, nullptr, &token), token != nullptr)
+        {
+            const Byte* bytes = reinterpret_cast<const Byte*>(token);
+            tokens.emplace_back(bytes, bytes + token->fSize);
+            FicSDSDoneWithToken(token);
+        }
+        return tokens;
+    }
+
+    static constexpr OSType kTokenWindowSize = FourCC("WNRS");
+
+private:
+    FicObjectRef fServer;
+    FicObjectRef fTask;
+    FicObjectRef fListener;
 };
 
 class TestEffectAutomation : public CAdapterHostFixture
@@ -80,6 +123,25 @@ TEST_F(TestEffectAutomation, AnAppliedValueReachesSetParameterAndReturnsAsTheCur
               (std::vector<CTestEffect::SSetParameter>{{CTestEffect::kGain, ToEffectValue(0), true}}));
     EXPECT_EQ(Received(), (std::vector<SToken>{{kTokenCurrentValue, kTokenControlValue, fGainName}}));
     EXPECT_EQ(fValues, std::vector<SInt32>{ToHostControlValue(ToEffectValue(0))});
+}
+
+TEST_F(TestEffectAutomation, AnEditorResizeRequestSendsOneWindowSizeToken)
+{
+    FicSDSNameId processName = 0;
+    ASSERT_EQ(Process(kStereoType, fIndex).GetProcessNameID(&processName), 0);
+    ASSERT_NE(processName, 0u);
+    CWindowSizeListener listener;
+    ASSERT_TRUE(fEffect->sendCallback(QVEffect::kCallbackResizeWindow, (640 << 16) | 300, 0.0f, nullptr, 0));
+    const std::vector<std::vector<Byte>> tokens = listener.Received();
+    ASSERT_EQ(tokens.size(), 1u);
+    SFicSDSToken token{};
+    ASSERT_EQ(tokens[0].size(), sizeof token);
+    std::memcpy(&token, tokens[0].data(), sizeof token);
+    EXPECT_EQ(token.fTarget, processName);
+    EXPECT_EQ(token.fType, kTokenSetValue);
+    EXPECT_EQ(token.fManufacturer, kTokenManufacturer);
+    EXPECT_EQ(token.fProtocol, FourCC("Proc"));
+    EXPECT_EQ(token.fSize, 38);
 }
 
 TEST_F(TestEffectAutomation, WithoutTheAutomationEngineAnEditAppliesAtOnce)

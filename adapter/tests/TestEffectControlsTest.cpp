@@ -9,6 +9,7 @@
 #include "AdapterHostFixture.h"
 #include "AdapterValues.h"
 #include "CPTAdapterProcess.h"
+#include "CEffectProcessRTAS.h"
 #include "CRecordingUI.h"
 #include "CTestEffect.h"
 
@@ -262,6 +263,19 @@ TEST_F(TestEffectControls, ChangesRefreshTheEditorAndIdleReachesIt)
     EXPECT_EQ(ui.fEditorUpdates, 1);
     ASSERT_EQ(host::DoIdle(kStereoType, fIndex, nullptr), 0);
     EXPECT_EQ(ui.fIdles, 1);
+    EXPECT_TRUE(fEffect->doIdle()) << "the effect's own idle request";
+    EXPECT_EQ(ui.fIdles, 2);
+}
+
+TEST_F(TestEffectControls, InitialisationGivesTheEffectItsRateBlockSizeChannelsAndCallback)
+{
+    EXPECT_EQ(fEffect->getSampleRate(), float(fProcess->GetSampleRate()));
+    EXPECT_EQ(fEffect->getBlockSize(), CEffectProcessRTAS::GetMaximumRTASQuantum());
+    EXPECT_EQ(fEffect->getInputCount(), 2);
+    EXPECT_EQ(fEffect->getOutputCount(), 2);
+    EXPECT_TRUE(fEffect->sendCallback(QVEffect::kCallbackRefreshParameter, 0, 0.0f, nullptr, 0));
+    const SInt32 offline = Instantiate(kOfflineType);
+    EXPECT_EQ(EffectOf<CTestEffect>(kOfflineType, offline).getBlockSize(), 2048);
 }
 
 TEST_F(TestEffectControls, CallbacksOutsideZeroToSixAndWithoutAProcessAreRefused)
