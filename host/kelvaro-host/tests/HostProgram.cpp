@@ -2,6 +2,8 @@
 
 #include <sys/wait.h>
 
+#include <cairo.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -68,4 +70,20 @@ SAudio TwoSines(size_t frames)
         audio.fChannels[1][frame] = float(0.25 * std::sin(2.0 * M_PI * 333.0 * time));
     }
     return audio;
+}
+
+SPicture ReadPicture(const std::string& path)
+{
+    cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+    SPicture picture;
+    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS)
+    {
+        picture.fWidth = cairo_image_surface_get_width(image);
+        picture.fHeight = cairo_image_surface_get_height(image);
+        const auto* row = cairo_image_surface_get_data(image) +
+                          size_t(picture.fHeight / 2) * size_t(cairo_image_surface_get_stride(image));
+        picture.fCentre = reinterpret_cast<const UInt32*>(row)[picture.fWidth / 2];
+    }
+    cairo_surface_destroy(image);
+    return picture;
 }

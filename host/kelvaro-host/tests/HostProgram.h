@@ -30,3 +30,17 @@ private:
 
 // A full-scale sine on the left and a quieter one of another pitch on the right.
 SAudio TwoSines(size_t frames);
+
+// The fixture view's colours, as a PNG read back holds them (alpha, red, green, blue).
+constexpr UInt32 kFixtureTeal = 0xFF008080;
+constexpr UInt32 kFixtureRed = 0xFFFF0000;
+
+struct SPicture
+{
+    int fWidth = 0;
+    int fHeight = 0;
+    UInt32 fCentre = 0;
+};
+
+// Zero size when the file is no PNG.
+SPicture ReadPicture(const std::string& path);
