@@ -54,10 +54,11 @@ ComponentResult CPTAdapterProcess::GetChunk(OSType chunkID, SFicPlugInChunk* chu
 }
 
 // The effect reads only the data the size field describes; a blob it refuses goes to the library.
+// A size field below the header describes no data at all.
 ComponentResult CPTAdapterProcess::SetChunk(OSType chunkID, const SFicPlugInChunk* chunk)
 {
-    if (chunkID == kParameterChunkID &&
-        effect->restoreState(ChunkDataOf(chunk), chunk->fSize - kChunkHeaderSize, true))
+    const SInt32 dataSize = chunk->fSize >= kChunkHeaderSize ? chunk->fSize - kChunkHeaderSize : -1;
+    if (chunkID == kParameterChunkID && effect->restoreState(ChunkDataOf(chunk), dataSize, true))
         return 0;
     return CEffectProcess::SetChunk(chunkID, chunk);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -165,6 +166,7 @@ TEST_F(MeterChunk, DamagedChunksNeverReadPastTheirSizeAndKeepOrRestoreWhatTheyCa
         {"size field 1", {}, 1, kOff, kOn},
         {"size field below the header", {}, 55, kOff, kOn},
         {"size field negative", {}, -100, kOff, kOn},
+        {"size field lowest", {}, INT32_MIN, kOff, kOn},
         {"two data bytes", {0, 0}, 0, kOff, kOn},
         {"only the bank", {0, 0, 0, 0}, 0, kOff, kOn},
         {"one value", {0, 0, 0, 0, 0x3F, 0x80, 0, 0}, 0, kOn, kOn},

@@ -278,6 +278,20 @@ TEST_F(TestEffectControls, InitialisationGivesTheEffectItsRateBlockSizeChannelsA
     EXPECT_EQ(EffectOf<CTestEffect>(kOfflineType, offline).getBlockSize(), 2048);
 }
 
+TEST_F(TestEffectControls, TheEditorHostGoesBeforeTheEffectItShows)
+{
+    static SInt32 parametersSeenAtClose = -1;
+    class CClosingUI : public CRecordingUI
+    {
+    public:
+        using CRecordingUI::CRecordingUI;
+        ~CClosingUI() override { parametersSeenAtClose = Process()->GetQVEffect()->getParameterCount(); }
+    };
+    fProcess->AdoptUI(std::make_unique<CClosingUI>(&fProcess->AdapterInterface()));
+    ASSERT_EQ(host::FreeProcess(kStereoType, fIndex), 0);
+    EXPECT_EQ(parametersSeenAtClose, CTestEffect::kParameterCount);
+}
+
 TEST_F(TestEffectControls, CallbacksOutsideZeroToSixAndWithoutAProcessAreRefused)
 {
     fEffect->updates.clear();

@@ -10,7 +10,7 @@
 class CRecordingUI : public IPTAdapterUI
 {
 public:
-    CRecordingUI() : IPTAdapterUI(nullptr) {}
+    explicit CRecordingUI(IPTAdapterProcess* process = nullptr) : IPTAdapterUI(process) {}
 
     bool Init() override { return true; }
     bool Open(void*, SInt16, SInt16) override { return true; }
