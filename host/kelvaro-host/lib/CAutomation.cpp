@@ -14,13 +14,11 @@ void CAutomation::Forget(CHostProcess& process)
     std::erase_if(fControls, [&process](const auto& entry) { return entry.second.process == &process; });
 }
 
-SInt32 CAutomation::Pump()
+void CAutomation::Pump()
 {
-    const SInt32 before = fValuesApplied;
     while (const auto token = fSeam.NextToken())
         if (token->size() >= sizeof(SFicSDSToken))
             Handle(*reinterpret_cast<const SFicSDSToken*>(token->data()));
-    return fValuesApplied - before;
 }
 
 void CAutomation::Handle(const SFicSDSToken& token)
@@ -34,6 +32,5 @@ void CAutomation::Handle(const SFicSDSToken& token)
     {
         CHostProcess& process = *control->second.process;
         process.Routines().UpdateControlValue(process.Type(), process.Index(), control->second.index, value.fValue);
-        ++fValuesApplied;
     }
 }

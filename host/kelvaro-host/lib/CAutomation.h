@@ -11,26 +11,24 @@
 class CAutomation
 {
 public:
+    // The process's controls are looked up by name id from here on.
+    void Watch(CHostProcess& process);
+    void Forget(CHostProcess& process);
+    // Applies every value token waiting.
+    void Pump();
+
+    SInt32 TouchesOpen() const { return fTouchesOpen; }
+
+private:
     struct SControl
     {
         CHostProcess* process;
         SInt32 index;
     };
 
-    // The process's controls are looked up by name id from here on.
-    void Watch(CHostProcess& process);
-    void Forget(CHostProcess& process);
-    // Applies every token waiting; answers how many values were applied.
-    SInt32 Pump();
-
-    SInt32 TouchesOpen() const { return fTouchesOpen; }
-    SInt32 ValuesApplied() const { return fValuesApplied; }
-
-private:
     void Handle(const SFicSDSToken& token);
 
     CAutomationSeam fSeam;
     std::map<FicSDSNameId, SControl> fControls;
     SInt32 fTouchesOpen = 0;
-    SInt32 fValuesApplied = 0;
 };

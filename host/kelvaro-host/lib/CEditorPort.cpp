@@ -58,11 +58,6 @@ void CEditorPort::Detach()
     fProcess.Routines().SetViewPort(fProcess.Type(), fProcess.Index(), nullptr);
 }
 
-bool CEditorPort::IsOpen() const
-{
-    return fX11 == nullptr || fX11->isOpen();
-}
-
 ComponentResult CEditorPort::Draw()
 {
     Rect area = fViewRect;

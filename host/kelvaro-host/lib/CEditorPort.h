@@ -31,7 +31,6 @@ public:
     void Attach();
     void Detach();
     bool HasView() const { return fHasView; }
-    bool IsOpen() const;
     SInt32 Width() const { return fViewRect.right - fViewRect.left; }
     SInt32 Height() const { return fViewRect.bottom - fViewRect.top; }
 

@@ -20,13 +20,6 @@ SInt32 StepValue(SInt32 step, SInt32 steps)
 }
 } // namespace
 
-OSType ChunkIDOf(const ChunkBytes& chunk)
-{
-    SFicPlugInChunk header{};
-    std::memcpy(&header, chunk.data(), std::min(chunk.size(), sizeof header));
-    return header.fChunkID;
-}
-
 bool IsWholeChunk(const ChunkBytes& chunk)
 {
     if (chunk.size() < size_t(kChunkHeaderSize))

@@ -56,7 +56,5 @@ private:
     bool fFreed = false;
 };
 
-// The chunk's id, read from its header.
-OSType ChunkIDOf(const ChunkBytes& chunk);
 // A header and exactly as many bytes as its size field says; the host hands on no other.
 bool IsWholeChunk(const ChunkBytes& chunk);

@@ -9,7 +9,6 @@ void CIdlePump::Tick()
     for (CHostProcess* process : fProcesses)
         process->Routines().DoIdle(process->Type(), process->Index(), &nullEvent);
     fAutomation.Pump();
-    ++fTicks;
 }
 
 void CIdlePump::RunUntil(const std::function<bool()>& done)

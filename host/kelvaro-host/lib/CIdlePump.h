@@ -19,10 +19,8 @@ public:
     void Tick();
     // Ticks until done answers true, sleeping the interval between ticks.
     void RunUntil(const std::function<bool()>& done);
-    SInt32 Ticks() const { return fTicks; }
 
 private:
     CAutomation& fAutomation;
     std::vector<CHostProcess*> fProcesses;
-    SInt32 fTicks = 0;
 };

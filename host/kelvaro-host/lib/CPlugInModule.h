@@ -20,7 +20,6 @@ public:
     CPlugInModule& operator=(const CPlugInModule&) = delete;
 
     CRoutineTable& Routines() { return *fRoutines; }
-    const std::string& BundlePath() const { return fBundlePath; }
 
     // Where the bundle keeps its library: Contents/Linux/<bundle name without .bundle>.so.
     static std::string LibraryPathOf(const std::string& bundlePath);
