@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "CHostProcess.h"
+#include "SRTASInstance.h"
 #include "CValidation.h"
 
 namespace
@@ -26,6 +27,7 @@ std::string FirstNotFailing(const std::vector<Call>& calls)
 std::vector<Call> ControlCalls(CRoutineTable& routines, OSType type, SInt32 process, SInt32 control)
 {
     static SInt32 value;
+    static SInt16 result;
     static char text[32];
     return {
         {"GetControlValue", [=, &routines] { return routines.GetControlValue(type, process, control, &value); }},
@@ -34,6 +36,8 @@ std::vector<Call> ControlCalls(CRoutineTable& routines, OSType type, SInt32 proc
         {"GetNumControlSteps", [=, &routines] { return routines.GetNumControlSteps(type, process, control, &value); }},
         {"GetControlDefaultValue", [=, &routines] { return routines.GetControlDefaultValue(type, process, control, &value); }},
         {"MapControlValToString", [=, &routines] { return routines.MapControlValToString(type, process, control, 0, text, 31); }},
+        {"GetControlNameOfLength", [=, &routines] { return routines.GetControlNameOfLength(type, process, control, text, 31, 0, &result); }},
+        {"GetControlType", [=, &routines] { return routines.GetControlType(type, process, control, &value); }},
     };
 }
 
@@ -45,11 +49,25 @@ std::vector<Call> ProcessCalls(CRoutineTable& routines, OSType type, SInt32 proc
     static SInt16 count;
     static Rect rect;
     static EventRecord event;
+    static Boolean same;
+    static SRTASConnection connection;
+    static SFicPlugInChunk chunk{kChunkHeaderSize, 0, 0, 0, 0, FourCC("zzzz"), {}};
     std::vector<Call> calls = ControlCalls(routines, type, process, 1);
     calls.insert(calls.end(), {
         {"GetNumControls", [=, &routines] { return routines.GetNumControls(type, process, &count); }},
+        {"GetNumChunks", [=, &routines] { return routines.GetNumChunks(type, process, &value); }},
         {"GetChunkSize", [=, &routines] { return routines.GetChunkSize(type, process, FourCC("zzzz"), &value); }},
+        {"GetChunk", [=, &routines] { return routines.GetChunk(type, process, FourCC("zzzz"), &chunk); }},
+        {"SetChunk", [=, &routines] { return routines.SetChunk(type, process, FourCC("zzzz"), &chunk); }},
+        {"CompareActiveChunk", [=, &routines] { return routines.CompareActiveChunk(type, process, &chunk, &same); }},
+        {"ConnectInput", [=, &routines] { return routines.ConnectInput(type, process, 1, &connection); }},
+        {"ConnectOutput", [=, &routines] { return routines.ConnectOutput(type, process, 1, &connection); }},
+        {"DisconnectInput", [=, &routines] { return routines.DisconnectInput(type, process, 1); }},
+        {"DisconnectOutput", [=, &routines] { return routines.DisconnectOutput(type, process, 1); }},
         {"GetViewRect", [=, &routines] { return routines.GetViewRect(type, process, &rect); }},
+        {"SetViewPort", [=, &routines] { return routines.SetViewPort(type, process, nullptr); }},
+        {"Draw", [=, &routines] { return routines.Draw(type, process, &rect); }},
+        {"DoMouseCommand", [=, &routines] { return routines.DoMouseCommand(type, process, &event); }},
         {"DoIdle", [=, &routines] { return routines.DoIdle(type, process, &event); }},
     });
     return calls;
