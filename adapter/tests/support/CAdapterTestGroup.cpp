@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "CEffectType.h"
-#include "CPTAdapterProcessAS.h"
-#include "CPTAdapterProcessRTAS.h"
+#include "PTAdapterProcessFactories.h"
 #include "QVEffect.h"
 
 CProcessGroup* CProcessGroup::CreateProcessGroup()
@@ -14,21 +13,6 @@ CProcessGroup* CProcessGroup::CreateProcessGroup()
 
 namespace
 {
-CEffectProcess* NewMonoProcess()
-{
-    return new CPTAdapterProcessRTAS(QVEffect::kChannelModeMono);
-}
-
-CEffectProcess* NewStereoProcess()
-{
-    return new CPTAdapterProcessRTAS(QVEffect::kChannelModeStereo);
-}
-
-CEffectProcess* NewOfflineProcess()
-{
-    return new CPTAdapterProcessAS(QVEffect::kChannelModeAny);
-}
-
 template <typename Type>
 Type* NewType(OSType id, CEffectType::ProcessCreator creator)
 {
@@ -47,17 +31,17 @@ CAdapterTestGroup::CAdapterTestGroup()
 
 void CAdapterTestGroup::CreateEffectTypes()
 {
-    CEffectType* mono = NewType<CEffectTypeRTAS>(kMonoType, NewMonoProcess);
+    CEffectType* mono = NewType<CEffectTypeRTAS>(kMonoType, NewPTAdapterProcessRTASMono);
     mono->DefineStemFormats(ePlugIn_StemFormat_Mono, ePlugIn_StemFormat_Mono, ePlugIn_StemFormat_Mono);
     AddEffectType(mono);
     const std::unique_ptr<QVEffect> description(createQVEffect(QVEffect::kPluginTypeQuery, QVEffect::kChannelModeAny));
     const bool sidechain = (description->getFlags() & QVEffect::kEffectSidechain) != 0;
-    CEffectType* stereo = NewType<CEffectTypeRTAS>(kStereoType, NewStereoProcess);
+    CEffectType* stereo = NewType<CEffectTypeRTAS>(kStereoType, NewPTAdapterProcessRTASStereo);
     if (sidechain)
         stereo->AddGestalt(kGestaltSideChain);
     stereo->DefineStemFormats(ePlugIn_StemFormat_Stereo, ePlugIn_StemFormat_Stereo, ePlugIn_StemFormat_Mono);
     AddEffectType(stereo);
-    CEffectType* offline = NewType<CEffectTypeAS>(kOfflineType, NewOfflineProcess);
+    CEffectType* offline = NewType<CEffectTypeAS>(kOfflineType, NewPTAdapterProcessASGeneric);
     if (sidechain)
         offline->AddGestalt(kGestaltSideChain);
     offline->DefineGenericNumInputsAndOutputs(2, 2);

@@ -3,13 +3,14 @@
 // real-time type and a two-by-two offline type; the stereo and offline types have a side-chain
 // input after their main inputs when the effect asks for one.
 
-#include "CEffectGroup.h"
+#include "CPTAdapterGroup.h"
 
-constexpr OSType kAdapterTestMaker = FourCC("avnr");
-constexpr OSType kAdapterTestProduct = FourCC("kvro");
-constexpr OSType kMonoType = FourCC("RTMN");
-constexpr OSType kStereoType = FourCC("RTST");
-constexpr OSType kOfflineType = FourCC("ASGN");
+// The module's own ids, under the tests' short names.
+constexpr OSType kAdapterTestMaker = kPTAdapterManufacturerID;
+constexpr OSType kAdapterTestProduct = kPTAdapterProductID;
+constexpr OSType kMonoType = kPTAdapterMonoType;
+constexpr OSType kStereoType = kPTAdapterStereoType;
+constexpr OSType kOfflineType = kPTAdapterOfflineType;
 
 class CAdapterTestGroup : public CEffectGroup
 {
