@@ -4,40 +4,19 @@
 
 #include <cstring>
 
-CLevelMeter::CLevelMeter(const CRect& size, CBitmap* bitmap, int32_t stepCount, int32_t style)
-    : CMeterView(size, stepCount, style), bitmap(bitmap)
+CPoint CLevelMeter::placeStrip(float shown, const CPoint& origin)
 {
-    if (bitmap)
-        bitmap->remember();
-}
-
-CLevelMeter::~CLevelMeter()
-{
-    if (bitmap)
-        bitmap->forget();
-}
-
-void CLevelMeter::draw(CDrawContext* context)
-{
-    if (!bitmap)
-        return;
-    const float shown = fallOff();
-    CDrawContext* target = beginDrawing(context);
-    const CPoint origin = targetOrigin();
-    CPoint source;
     if (isHorizontal())
-        drawRect.right = quantise(shown, bitmap->getWidth()) + origin.h; // lit from the left
-    else
     {
-        const int32_t top = quantise(maximum - shown, bitmap->getHeight());
-        source = CPoint(0, top);
-        drawRect.top = top + origin.v;
+        drawRect.right = quantise(shown, bitmap->getWidth()) + origin.h; // lit from the left
+        return CPoint();
     }
-    bitmap->drawTransparent(target, drawRect, source);
-    finishDrawing(context, target);
+    const int32_t top = quantise(maximum - shown, bitmap->getHeight());
+    drawRect.top = top + origin.v;
+    return CPoint(0, top);
 }
 
 bool CLevelMeter::isTypeOf(const char* type) const
 {
-    return std::strcmp(type, "CLevelMeter") == 0 || CMeterView::isTypeOf(type);
+    return std::strcmp(type, "CLevelMeter") == 0 || CScaleStripMeter::isTypeOf(type);
 }

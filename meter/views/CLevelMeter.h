@@ -2,20 +2,15 @@
 // bar has the scale's colours where it stands.
 #pragma once
 
-#include "CMeterView.h"
+#include "CScaleStripMeter.h"
 
-class CBitmap;
-
-class CLevelMeter : public CMeterView
+class CLevelMeter : public CScaleStripMeter
 {
 public:
-    // Takes a reference on the bitmap.
-    CLevelMeter(const CRect& size, CBitmap* bitmap, int32_t stepCount, int32_t style);
-    ~CLevelMeter() override;
+    using CScaleStripMeter::CScaleStripMeter;
 
-    void draw(CDrawContext* context) override;
     bool isTypeOf(const char* type) const override;
 
 private:
-    CBitmap* bitmap;
+    CPoint placeStrip(float shown, const CPoint& origin) override;
 };

@@ -2,21 +2,18 @@
 // vertical scale (hold markers) or along a horizontal one (the correlation pointer).
 #pragma once
 
-#include "CMeterView.h"
+#include "CScaleStripMeter.h"
 
-class CBitmap;
-
-class CLineMeter : public CMeterView
+class CLineMeter : public CScaleStripMeter
 {
 public:
     // Takes a reference on the bitmap.
     CLineMeter(const CRect& size, CBitmap* bitmap, int32_t stepCount, int32_t lineWidth, int32_t style);
-    ~CLineMeter() override;
 
-    void draw(CDrawContext* context) override;
     bool isTypeOf(const char* type) const override;
 
 private:
-    CBitmap* bitmap;
+    CPoint placeStrip(float shown, const CPoint& origin) override;
+
     int32_t lineWidth;
 };
