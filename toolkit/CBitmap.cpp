@@ -1,16 +1,28 @@
 #include "CBitmap.h"
 
 #include "CDrawContext.h"
+#include "ModuleInstance.h"
 #include "PixelAccess.h"
 
 #include <cstdio>
 
 namespace
 {
-std::string& resourceFolder()
+// Until a folder is set, bitmaps are the resources of the plug-in bundle the toolkit runs in,
+// or lie in the current directory outside a bundle.
+std::string& chosenResourceFolder()
 {
-    static std::string folder = ".";
+    static std::string folder;
     return folder;
+}
+
+std::string resourceFolder()
+{
+    if (!chosenResourceFolder().empty())
+        return chosenResourceFolder();
+    const void* module = getModuleInstance();
+    std::string folder = bundleResourceFolderOf(module != nullptr ? module : reinterpret_cast<const void*>(&resourceFolder));
+    return folder.empty() ? "." : folder;
 }
 
 cairo_surface_t* loadResource(int32_t number)
@@ -46,10 +58,10 @@ void paint(CDrawContext* context, cairo_surface_t* image, const CRect& rect, con
 
 void CBitmap::setResourceFolder(const std::string& folder)
 {
-    resourceFolder() = folder;
+    chosenResourceFolder() = folder;
 }
 
-const std::string& CBitmap::getResourceFolder()
+std::string CBitmap::getResourceFolder()
 {
     return resourceFolder();
 }

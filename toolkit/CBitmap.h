@@ -17,9 +17,10 @@ class CDrawContext;
 class CBitmap : public CReferenceCounter
 {
 public:
-    // Where bitmaps are looked for; the current directory until set.
+    // Where bitmaps are looked for: until set (or after setting ""), the resources of the plug-in
+    // bundle the toolkit runs in (ModuleInstance.h), outside a bundle the current directory.
     static void setResourceFolder(const std::string& folder);
-    static const std::string& getResourceFolder();
+    static std::string getResourceFolder();
 
     explicit CBitmap(int32_t resourceNumber);
     // A blank, fully transparent bitmap.

@@ -30,6 +30,12 @@ std::unique_ptr<CEffectType> NewNamedType(OSType id, uint32_t hostCategories)
 }
 } // namespace
 
+// The library leaves the type definitions to the plug-in's group.
+void CEffectGroup::CreateProcessTypeObjects()
+{
+    CreateEffectTypes();
+}
+
 CPTAdapterGroup::CPTAdapterGroup()
     : queryEffect(createQVEffect(QVEffect::kPluginTypeQuery, QVEffect::kChannelModeAny))
 {

@@ -7,7 +7,14 @@
 #include <array>
 #include <vector>
 
+#include "CEffectGroup.h"
 #include "CEffectProcessRTAS.h"
+
+// The bench has no group of its own; the library still asks every plug-in for this hook.
+void CEffectGroup::CreateProcessTypeObjects()
+{
+    CreateEffectTypes();
+}
 
 namespace
 {

@@ -26,10 +26,7 @@ std::string StringOfLength(const std::string& names, SInt32 maxLen)
 
 CEffectGroup::CEffectGroup() = default;
 
-void CEffectGroup::CreateProcessTypeObjects()
-{
-    CreateEffectTypes();
-}
+CEffectGroup::~CEffectGroup() = default;
 
 void CEffectGroup::DefineManufacturerNamesAndID(const char* names, OSType id)
 {

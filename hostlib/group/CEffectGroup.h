@@ -14,8 +14,10 @@ class CEffectGroup : public CProcessGroup
 {
 public:
     CEffectGroup();
+    ~CEffectGroup() override;
 
-    // Runs CreateEffectTypes, in which the plug-in defines and adds its types.
+    // Supplied by the plug-in with its group; the usual definition runs CreateEffectTypes, in
+    // which the plug-in defines and adds its types.
     void CreateProcessTypeObjects() override;
     virtual void CreateEffectTypes() = 0;
 

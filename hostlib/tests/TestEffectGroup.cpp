@@ -25,6 +25,12 @@ void SProcessProbe::Reset()
     meterReads = 0;
 }
 
+// The library leaves the type definitions to the plug-in's group.
+void CEffectGroup::CreateProcessTypeObjects()
+{
+    CreateEffectTypes();
+}
+
 CProcessGroup* CProcessGroup::CreateProcessGroup()
 {
     return new CTestEffectGroup;
