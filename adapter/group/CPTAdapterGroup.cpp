@@ -4,6 +4,7 @@
 
 #include "AdapterCategories.h"
 #include "CEffectType.h"
+#include "CPTAdapterView.h"
 #include "PTAdapterProcessFactories.h"
 #include "QVEffect.h"
 
@@ -46,6 +47,13 @@ CPTAdapterGroup::CPTAdapterGroup()
 }
 
 CPTAdapterGroup::~CPTAdapterGroup() = default;
+
+ComponentResult CPTAdapterGroup::Initialize()
+{
+    const ComponentResult result = CEffectGroup::Initialize();
+    AddPTAdapterViewKind();
+    return result;
+}
 
 void CPTAdapterGroup::CreateEffectTypes()
 {

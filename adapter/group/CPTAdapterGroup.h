@@ -21,6 +21,8 @@ public:
     CPTAdapterGroup();
     ~CPTAdapterGroup() override;
 
+    // The library's start-up, then the adapter's view kind.
+    ComponentResult Initialize() override;
     void CreateEffectTypes() override;
 
 private:

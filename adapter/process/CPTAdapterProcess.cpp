@@ -1,5 +1,5 @@
-// Construction and destruction, the editor host interface, the effect's callback, initialisation,
-// idle and resize requests.
+// Construction and destruction, the editor host interface, the effect's callback, initialisation
+// and idle.
 
 #include "CPTAdapterProcess.h"
 
@@ -7,16 +7,7 @@
 #include "AdapterValues.h"
 #include "CProcessGroup.h"
 #include "CProcessType.h"
-#include "DAECalls.h"
-#include "FicTokenGlobals.h"
 #include "QVEffect.h"
-#include "SFicSDSToken.h"
-
-namespace
-{
-constexpr OSType kTokenWindowResize = FourCC("WNRS");
-constexpr OSType kTokenProcessProtocol = FourCC("Proc");
-} // namespace
 
 bool PTAdapterCallback(void* context, SInt32 code, SInt32 index, float value, void* data, SInt32 size)
 {
@@ -36,14 +27,10 @@ CPTAdapterProcess::CPTAdapterProcess(SInt32 pluginType, SInt32 channelMode)
 CPTAdapterProcess::~CPTAdapterProcess()
 {
     ui.reset();
+    adapterView = nullptr;
     formatEffect.reset();
     effect.reset();
     compareBuffer.reset();
-}
-
-void CPTAdapterProcess::AdoptUI(std::unique_ptr<IPTAdapterUI> editorHost)
-{
-    ui = std::move(editorHost);
 }
 
 // ---- Editor host interface
@@ -108,7 +95,7 @@ void CPTAdapterProcess::EffectInit()
     effect->setCallback(this, PTAdapterCallback);
 }
 
-// ---- Idle and window
+// ---- Idle
 
 SInt16 CPTAdapterProcess::DoTokenIdle()
 {
@@ -129,16 +116,3 @@ ComponentResult CPTAdapterProcess::SetPreviewState(SInt32 state)
 }
 
 void CPTAdapterProcess::UpdateMetersFromDSPorRTAS() {}
-
-// The host answers a window-size token by asking for the view rectangle again.
-ComponentResult CPTAdapterProcess::ResizeWindow(SInt32, SInt32)
-{
-    if (gOurTokenTask == nullptr)
-        return 0;
-    FicSDSNameId processName = 0;
-    GetProcessNameID(&processName);
-    SFicSDSToken token = MakeTokenHead(processName, kTokenSetValue, kTokenWindowResize, sizeof(SFicSDSToken));
-    token.fProtocol = kTokenProcessProtocol;
-    gDAE.FicSDSDispatchToken(&token);
-    return 0;
-}

@@ -13,6 +13,7 @@
 #include "IPTAdapterProcess.h"
 #include "IPTAdapterUI.h"
 
+class CPTAdapterView;
 class QVEffect;
 
 constexpr OSType kParameterChunkID = FourCC("qvck");
@@ -90,12 +91,13 @@ public:
     // A hook for processes whose meters come from elsewhere.
     virtual void UpdateMetersFromDSPorRTAS();
 
-    // Width in the high half of the editor's resize request, height in the low half.
+    // ---- The editor in the host's plug-in window; the editor host is made on the first request
+    // A root view of the editor's size holding one adapter view; null when anything fails.
+    CPlugInView* CreateCPlugInView() override;
+    ComponentResult SetViewPort(GrafPtr port) override;
+    ComponentResult GetViewRect(Rect* rect) override;
+    // The editor's resize request: width in the high half, height in the low half.
     virtual ComponentResult ResizeWindow(SInt32 width, SInt32 height);
-
-    // Takes ownership of the editor host; the view operations create it on demand.
-    void AdoptUI(std::unique_ptr<IPTAdapterUI> editorHost);
-    IPTAdapterProcess& AdapterInterface() { return *this; }
 
 protected:
     QVEffect& Effect() const { return *effect; }
@@ -111,8 +113,14 @@ private:
     bool IsMasterBypass(SInt32 index) const { return masterBypassIndex != 0 && index == masterBypassIndex; }
     bool IsStepped(SInt32 parameter) const;
     bool EqualsCurrentState(const SFicPlugInChunk& chunk);
+    void CreateUI();
+    void ReadEditorRect();
+    void SendWindowSizeToken();
 
+    GrafPtr hostPort = nullptr;
     std::unique_ptr<IPTAdapterUI> ui;
+    Rect editorRect = {};  // as the editor last reported it
+    CPTAdapterView* adapterView = nullptr;  // the view tree owns it
     void* moduleHandle = nullptr;
     std::unique_ptr<QVEffect> effect;
     std::unique_ptr<QVEffect> formatEffect;

@@ -125,13 +125,16 @@ TEST_F(TestEffectAutomation, AnAppliedValueReachesSetParameterAndReturnsAsTheCur
     EXPECT_EQ(fValues, std::vector<SInt32>{ToHostControlValue(ToEffectValue(0))});
 }
 
-TEST_F(TestEffectAutomation, AnEditorResizeRequestSendsOneWindowSizeToken)
+TEST_F(TestEffectAutomation, AnEditorResizeRequestResizesTheAdapterViewAndSendsOneWindowSizeToken)
 {
     FicSDSNameId processName = 0;
     ASSERT_EQ(Process(kStereoType, fIndex).GetProcessNameID(&processName), 0);
     ASSERT_NE(processName, 0u);
+    CPlugInView& adapterView = AdapterView(kStereoType, fIndex);
+    adapterView.SetRect(Rect{5, 7, 100, 100});
     CWindowSizeListener listener;
     ASSERT_TRUE(fEffect->sendCallback(QVEffect::kCallbackResizeWindow, (640 << 16) | 300, 0.0f, nullptr, 0));
+    EXPECT_EQ(adapterView.GetRect(), (Rect{5, 7, 305, 647})) << "640 wide, 300 high from its top-left corner";
     const std::vector<std::vector<Byte>> tokens = listener.Received();
     ASSERT_EQ(tokens.size(), 1u);
     SFicSDSToken token{};

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <vector>
 #include <string>
 
 #include "AdapterHostFixture.h"
 #include "AdapterValues.h"
 #include "CPTAdapterProcess.h"
 #include "CEffectProcessRTAS.h"
-#include "CRecordingUI.h"
+#include "CRecordingEditor.h"
 #include "CTestEffect.h"
 
 namespace
@@ -28,6 +28,7 @@ protected:
     void SetUp() override
     {
         CAdapterHostFixture::SetUp();
+        CRecordingEditor::sParameterUnderPoint = -1;
         fIndex = Instantiate(kStereoType);
         fProcess = &AdapterProcess(kStereoType, fIndex);
         fEffect = &EffectOf<CTestEffect>(kStereoType, fIndex);
@@ -50,12 +51,15 @@ protected:
         return name;
     }
 
-    CRecordingUI& AttachUI()
+    // The editor's calls since the last look whose names start with the word.
+    static std::vector<std::string> EditorCalls(const std::string& word)
     {
-        auto ui = std::make_unique<CRecordingUI>();
-        CRecordingUI& recorder = *ui;
-        fProcess->AdoptUI(std::move(ui));
-        return recorder;
+        std::vector<std::string> calls;
+        for (const std::string& call : CRecordingEditor::CallNames())
+            if (call.starts_with(word))
+                calls.push_back(call);
+        CRecordingEditor::Log().clear();
+        return calls;
     }
 
     SInt32 fIndex = 0;
@@ -221,7 +225,6 @@ TEST_F(TestEffectControls, TouchAndReleaseReachTheEffectOnlyForParameters)
 
 TEST_F(TestEffectControls, HighlightRequestsReachTheEditorAsHighlightCodes)
 {
-    CRecordingUI& ui = AttachUI();
     struct SCase
     {
         SInt16 highlighted;
@@ -229,42 +232,41 @@ TEST_F(TestEffectControls, HighlightRequestsReachTheEditorAsHighlightCodes)
         SInt32 code;
     };
     const SCase cases[] = {{1, 0, 1}, {1, 1, 3}, {1, 2, 2}, {1, 3, 4}, {1, 7, 0}, {1, -1, 0}, {0, 1, 0}, {0, 3, 0}};
+    EditorCalls("");
     for (const SCase& test : cases)
     {
-        ui.fHighlights.clear();
         ASSERT_EQ(host::SetControlHighliteInfo(kStereoType, fIndex, kMode, test.highlighted, test.colour), 0);
-        EXPECT_EQ(ui.fHighlights, (std::vector<std::pair<SInt32, SInt32>>{{CTestEffect::kMode, test.code}}))
+        EXPECT_EQ(EditorCalls("highlight"),
+                  std::vector<std::string>{"highlight " + std::to_string(CTestEffect::kMode) + " " +
+                                           std::to_string(test.code)})
             << test.highlighted << " " << test.colour;
     }
-    ui.fHighlights.clear();
     ASSERT_EQ(host::SetControlHighliteInfo(kStereoType, fIndex, kBypass, 1, 0), 0);
-    EXPECT_TRUE(ui.fHighlights.empty()) << "the master bypass is not in the editor";
+    EXPECT_TRUE(EditorCalls("highlight").empty()) << "the master bypass is not in the editor";
 }
 
 TEST_F(TestEffectControls, TheControlUnderAPointIsTheEditorsParameterAfterTheBypass)
 {
     SInt32 control = -1;
-    ASSERT_EQ(host::ChooseControl(kStereoType, fIndex, Point{40, 120}, &control), 0);
-    EXPECT_EQ(control, 0) << "no editor yet";
-    CRecordingUI& ui = AttachUI();
-    ui.fParameterUnderPoint = CTestEffect::kMode;
+    CRecordingEditor::sParameterUnderPoint = CTestEffect::kMode;
+    EditorCalls("");
     ASSERT_EQ(host::ChooseControl(kStereoType, fIndex, Point{40, 120}, &control), 0);
     EXPECT_EQ(control, kMode);
-    EXPECT_EQ(ui.fPoints, (std::vector<std::pair<SInt32, SInt32>>{{120, 40}})) << "horizontal first";
-    ui.fParameterUnderPoint = -1;
+    EXPECT_EQ(EditorCalls("point"), std::vector<std::string>{"point 120 40"}) << "horizontal first";
+    CRecordingEditor::sParameterUnderPoint = -1;
     ASSERT_EQ(host::ChooseControl(kStereoType, fIndex, Point{1, 1}, &control), 0);
     EXPECT_EQ(control, 0);
 }
 
 TEST_F(TestEffectControls, ChangesRefreshTheEditorAndIdleReachesIt)
 {
-    CRecordingUI& ui = AttachUI();
+    EditorCalls("");
     ASSERT_EQ(host::SetControlValue(kStereoType, fIndex, kGain, 0), 0);
-    EXPECT_EQ(ui.fEditorUpdates, 1);
+    EXPECT_EQ(EditorCalls("update").size(), 1u);
     ASSERT_EQ(host::DoIdle(kStereoType, fIndex, nullptr), 0);
-    EXPECT_EQ(ui.fIdles, 1);
+    EXPECT_EQ(EditorCalls("idle").size(), 1u);
     EXPECT_TRUE(fEffect->doIdle()) << "the effect's own idle request";
-    EXPECT_EQ(ui.fIdles, 2);
+    EXPECT_EQ(EditorCalls("idle").size(), 1u);
 }
 
 TEST_F(TestEffectControls, InitialisationGivesTheEffectItsRateBlockSizeChannelsAndCallback)
@@ -278,18 +280,11 @@ TEST_F(TestEffectControls, InitialisationGivesTheEffectItsRateBlockSizeChannelsA
     EXPECT_EQ(EffectOf<CTestEffect>(kOfflineType, offline).getBlockSize(), 2048);
 }
 
-TEST_F(TestEffectControls, TheEditorHostGoesBeforeTheEffectItShows)
+TEST_F(TestEffectControls, TheEditorGoesBeforeTheEffectItShows)
 {
-    static SInt32 parametersSeenAtClose = -1;
-    class CClosingUI : public CRecordingUI
-    {
-    public:
-        using CRecordingUI::CRecordingUI;
-        ~CClosingUI() override { parametersSeenAtClose = Process()->GetQVEffect()->getParameterCount(); }
-    };
-    fProcess->AdoptUI(std::make_unique<CClosingUI>(&fProcess->AdapterInterface()));
+    CRecordingEditor::sParametersSeenAtDeletion = -1;
     ASSERT_EQ(host::FreeProcess(kStereoType, fIndex), 0);
-    EXPECT_EQ(parametersSeenAtClose, CTestEffect::kParameterCount);
+    EXPECT_EQ(CRecordingEditor::sParametersSeenAtDeletion, CTestEffect::kParameterCount);
 }
 
 TEST_F(TestEffectControls, CallbacksOutsideZeroToSixAndWithoutAProcessAreRefused)

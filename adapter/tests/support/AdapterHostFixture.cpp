@@ -2,6 +2,11 @@
 
 #include "CProcessType.h"
 
+namespace
+{
+constexpr UInt16 kMouseDownEvent = 1;
+} // namespace
+
 void CAdapterHostFixture::SetUp()
 {
     LoadGroup();
@@ -43,4 +48,20 @@ CEffectProcess& CAdapterHostFixture::Process(OSType type, SInt32 index) const
 CPTAdapterProcess& CAdapterHostFixture::AdapterProcess(OSType type, SInt32 index) const
 {
     return dynamic_cast<CPTAdapterProcess&>(Process(type, index));
+}
+
+CPlugInView& CAdapterHostFixture::AdapterView(OSType type, SInt32 index) const
+{
+    CPlugInView* root = Process(type, index).GetView();
+    EXPECT_NE(root, nullptr);
+    EXPECT_EQ(root->GetNumSubviews(), 1u);
+    return *root->GetSubview(0);
+}
+
+ComponentResult CAdapterHostFixture::Click(OSType type, SInt32 index, SInt16 x, SInt16 y)
+{
+    EventRecord event{};
+    event.what = kMouseDownEvent;
+    event.where = Point{y, x};
+    return host::DoMouseCommand(type, index, &event);
 }

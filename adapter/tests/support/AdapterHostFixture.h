@@ -9,13 +9,21 @@
 #include "CEffectProcess.h"
 #include "CHostEngine.h"
 #include "CPTAdapterProcess.h"
+#include "CPlugInView.h"
 #include "HostRoutines.h"
+#include "SHostGrafPort.h"
+
+inline bool operator==(const Rect& a, const Rect& b)
+{
+    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
+}
 
 constexpr SInt32 kHostHighest = SInt32(0x7FFFFFFF);
 constexpr SInt32 kHostLowest = SInt32(0x80000000);
 
 namespace host
 {
+inline Code DoMouseCommand(OSType t, SInt32 p, EventRecord* e) { return Routine<Code(OSType, SInt32, EventRecord*)>(1)(t, p, e); }
 inline Code IsControlAutomatable(OSType t, SInt32 p, SInt32 c, SInt16* a) { return Routine<Code(OSType, SInt32, SInt32, SInt16*)>(41)(t, p, c, a); }
 inline Code GetNumControlSteps(OSType t, SInt32 p, SInt32 c, SInt32* s) { return Routine<Code(OSType, SInt32, SInt32, SInt32*)>(42)(t, p, c, s); }
 inline Code GetControlName(OSType t, SInt32 p, SInt32 c, char* o) { return Routine<Code(OSType, SInt32, SInt32, char*)>(44)(t, p, c, o); }
@@ -54,6 +62,11 @@ protected:
     {
         return dynamic_cast<Effect&>(*AdapterProcess(type, index).GetQVEffect());
     }
+    // The adapter view inside the process's root view.
+    CPlugInView& AdapterView(OSType type, SInt32 index) const;
+    // A mouse-down at the view's point.
+    static ComponentResult Click(OSType type, SInt32 index, SInt16 x, SInt16 y);
+    static GrafPtr PortOf(SHostGrafPort& port) { return reinterpret_cast<GrafPtr>(&port); }
     CRealTimeEngine& RealTime() { return CHostEngine::Instance().RealTime(); }
     CEngineSettings& Settings() { return CHostEngine::Instance().Settings(); }
 };

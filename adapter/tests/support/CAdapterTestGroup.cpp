@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "CEffectType.h"
+#include "CPTAdapterView.h"
 #include "PTAdapterProcessFactories.h"
 #include "QVEffect.h"
 
@@ -27,6 +28,13 @@ CAdapterTestGroup::CAdapterTestGroup()
 {
     DefineManufacturerNamesAndID("Auvenor", kAdapterTestMaker);
     DefinePlugInNamesAndVersion("Kelvaro", 1);
+}
+
+ComponentResult CAdapterTestGroup::Initialize()
+{
+    const ComponentResult result = CEffectGroup::Initialize();
+    AddPTAdapterViewKind();
+    return result;
 }
 
 void CAdapterTestGroup::CreateEffectTypes()

@@ -16,5 +16,7 @@ class CAdapterTestGroup : public CEffectGroup
 {
 public:
     CAdapterTestGroup();
+    // The library's start-up, then the adapter's view kind, as the module's group does.
+    ComponentResult Initialize() override;
     void CreateEffectTypes() override;
 };

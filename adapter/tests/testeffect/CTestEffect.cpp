@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "CRecordingEditor.h"
 #include "QVString.h"
 
 namespace
@@ -140,6 +141,13 @@ void CTestEffect::processFloat(float** inputs, float** outputs, int32_t frames)
         for (int32_t frame = 0; frame < frames; ++frame)
             outputs[channel][frame] = getBypass() ? inputs[channel][frame] : inputs[channel][frame] * 0.5f;
     }
+}
+
+bool CTestEffect::sGivesEditor = true;
+
+QVEditor* CTestEffect::createEditor()
+{
+    return sGivesEditor ? new CRecordingEditor(this) : nullptr;
 }
 
 QVEffect* createQVEffect(int32_t pluginType, int32_t channelMode)

@@ -2,7 +2,7 @@
 // A small effect that reaches the adapter's rules the meter does not: a master bypass, a side
 // chain, a continuous parameter that formats any value, a five-step parameter that formats only
 // its own value, a stepless parameter the host may not automate, meters of several types, clip
-// lights, latency and offline use. It passes audio through and keeps what its processing saw in
+// lights, latency, offline use and an editor that records what reaches it. It passes audio through and keeps what its processing saw in
 // fixed storage, so recording allocates nothing on the real-time thread.
 
 #include <array>
@@ -57,6 +57,10 @@ public:
     int32_t getMeterType(int32_t index) override;
     int32_t getClip(int32_t index) override;
     void processFloat(float** inputs, float** outputs, int32_t frames) override;
+    // A CRecordingEditor, or null while sGivesEditor is false.
+    QVEditor* createEditor() override;
+
+    static bool sGivesEditor;
 
     // ---- What the tests set
     std::array<std::atomic<float>, kMeterCount> meterLinear{};
