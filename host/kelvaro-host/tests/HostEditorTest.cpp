@@ -36,10 +36,10 @@ TEST_F(HostEditor, ViewDrawsIntoThePortsWindowAndClicksReachIt)
 {
     fPort.Attach();
     ASSERT_EQ(fPort.Draw(), 0);
-    EXPECT_EQ(Picture().fCentre, kFixtureTeal);
+    EXPECT_EQ(Picture().Centre(), kFixtureTeal);
     ASSERT_EQ(fPort.Click(10, 10), 0);
     fPort.Draw();
-    EXPECT_EQ(Picture().fCentre, kFixtureRed);
+    EXPECT_EQ(Picture().Centre(), kFixtureRed);
 }
 
 TEST_F(HostEditor, ViewWithoutAPortDrawsNothing)
@@ -47,7 +47,7 @@ TEST_F(HostEditor, ViewWithoutAPortDrawsNothing)
     fPort.Attach();
     fPort.Detach();
     fPort.Draw();
-    EXPECT_EQ(Picture().fCentre, 0u);
+    EXPECT_EQ(Picture().Centre(), 0u);
 }
 
 TEST(HostSnapshot, RunSavesTheWindowAsTheUserSeesItAtTheEnd)
@@ -58,5 +58,5 @@ TEST(HostSnapshot, RunSavesTheWindowAsTheUserSeesItAtTheEnd)
     const SPicture picture = ReadPicture(folder / "window.png");
     EXPECT_EQ(picture.fWidth, 64);
     EXPECT_EQ(picture.fHeight, 32);
-    EXPECT_EQ(picture.fCentre, kFixtureTeal);
+    EXPECT_EQ(picture.Centre(), kFixtureTeal);
 }

@@ -80,9 +80,12 @@ SPicture ReadPicture(const std::string& path)
     {
         picture.fWidth = cairo_image_surface_get_width(image);
         picture.fHeight = cairo_image_surface_get_height(image);
-        const auto* row = cairo_image_surface_get_data(image) +
-                          size_t(picture.fHeight / 2) * size_t(cairo_image_surface_get_stride(image));
-        picture.fCentre = reinterpret_cast<const UInt32*>(row)[picture.fWidth / 2];
+        const int stride = cairo_image_surface_get_stride(image);
+        for (int y = 0; y < picture.fHeight; ++y)
+        {
+            const auto* row = reinterpret_cast<const UInt32*>(cairo_image_surface_get_data(image) + size_t(y) * size_t(stride));
+            picture.fPixels.insert(picture.fPixels.end(), row, row + picture.fWidth);
+        }
     }
     cairo_surface_destroy(image);
     return picture;

@@ -39,7 +39,14 @@ struct SPicture
 {
     int fWidth = 0;
     int fHeight = 0;
-    UInt32 fCentre = 0;
+    std::vector<UInt32> fPixels;  // rows top to bottom
+
+    // 0 outside the picture.
+    UInt32 Pixel(int x, int y) const
+    {
+        return x < 0 || y < 0 || x >= fWidth || y >= fHeight ? 0 : fPixels[size_t(y) * size_t(fWidth) + size_t(x)];
+    }
+    UInt32 Centre() const { return Pixel(fWidth / 2, fHeight / 2); }
 };
 
 // Zero size when the file is no PNG.

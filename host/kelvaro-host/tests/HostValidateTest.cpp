@@ -17,9 +17,13 @@ std::vector<std::string> LinesOf(const std::string& text)
 }
 } // namespace
 
-TEST(HostValidate, EveryCheckPassesOnASoundPlugIn)
+class SoundPlugIn : public testing::TestWithParam<const char*>
 {
-    const SHostOutcome outcome = RunHost({"validate", KELVARO_PASSTHROUGH_BUNDLE});
+};
+
+TEST_P(SoundPlugIn, PassesEveryCheck)
+{
+    const SHostOutcome outcome = RunHost({"validate", GetParam()});
     EXPECT_EQ(outcome.fExitStatus, 0) << outcome.fOut;
     const std::vector<std::string> lines = LinesOf(outcome.fOut);
     ASSERT_GT(lines.size(), 10u);
@@ -27,6 +31,11 @@ TEST(HostValidate, EveryCheckPassesOnASoundPlugIn)
         EXPECT_EQ(lines[index].rfind("PASS ", 0), 0u) << lines[index];
     EXPECT_EQ(lines.back(), std::to_string(lines.size() - 1) + " passed, 0 failed");
 }
+
+INSTANTIATE_TEST_SUITE_P(HostValidate, SoundPlugIn, testing::Values(KELVARO_PASSTHROUGH_BUNDLE, KELVARO_METER_BUNDLE),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.index == 0 ? "PassthroughFixture" : "Kelvaro");
+                         });
 
 TEST(HostValidate, AllocationOnTheRealTimeThreadAndOverlongBlocksFail)
 {
