@@ -1,8 +1,11 @@
-// The meter's own bundle run by the host program as a user runs it: the audio it passes, the
-// settings it keeps, and its window as the host shows it.
+// The meter's own bundle in the host program as a user runs it: what the host lists, the audio
+// it passes, the settings it keeps, and its window as the host shows it.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <set>
+#include <sstream>
 
 #include "HostProgram.h"
 
@@ -75,6 +78,27 @@ protected:
     SHostOutcome fOutcome;
 };
 } // namespace
+
+TEST(KelvaroInfo, ListsTheMakerTheStereoTypeAndBothSwitches)
+{
+    const SHostOutcome outcome = RunHost({"info", KELVARO_METER_BUNDLE});
+    EXPECT_EQ(outcome.fExitStatus, 0) << outcome.fError;
+    for (const char* line : {"maker: Auvenor\n", "plug-in: Kelvaro, version 1\n", "types: 1\n", "type RTST: Kelvaro\n",
+                             "  maker id avnr, product id kvro\n", "  channels: 2 in, 2 out\n",
+                             "  category word: 0, sample-rate support: 6\n",
+                             "  control 1: Mono, discrete, 2 steps, default Off\n",
+                             "  control 2: Link, discrete, 2 steps, default Off\n"})
+        EXPECT_NE(outcome.fOut.find(line), std::string::npos) << line << "in\n" << outcome.fOut;
+
+    const size_t gestaltLine = outcome.fOut.find("  gestalts:");
+    ASSERT_NE(gestaltLine, std::string::npos);
+    std::istringstream listed(outcome.fOut.substr(gestaltLine + 11, outcome.fOut.find('\n', gestaltLine) - gestaltLine - 11));
+    const std::set<int> gestalts{std::istream_iterator<int>(listed), std::istream_iterator<int>()};
+    for (int present : {29, 48})
+        EXPECT_EQ(gestalts.count(present), 1u) << present;
+    for (int absent : {5, 8, 30, 39})
+        EXPECT_EQ(gestalts.count(absent), 0u) << absent;
+}
 
 TEST_F(KelvaroRun, PassesTheAudioUnchangedWithMonoOffAndAsTheMonoSumWithMonoOn)
 {
