@@ -1,6 +1,7 @@
 #pragma once
 // The module's entry pair as the host loads a bundle: the reference is the bundle folder's
-// absolute path, kept by the host until after the close.
+// absolute path, kept by the host until after the close; the library holds it meanwhile
+// (CProcessGroup::GetBundleReference).
 
 #include "HostTypes.h"
 
@@ -8,6 +9,3 @@
 
 PT_ADAPTER_EXPORT SInt16 NewMachOPlugIn(const char* bundleReference);
 PT_ADAPTER_EXPORT void CloseMachOPlugIn();
-
-// The retained reference while the module is open, else null.
-const char* PTAdapterBundleReference();

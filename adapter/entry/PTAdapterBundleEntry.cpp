@@ -1,57 +1,23 @@
 #include "PTAdapterBundle.h"
 
-#include "CDAEError.h"
+#include "AdapterModuleHandle.h"
 #include "CProcessGroup.h"
-#include "DAEErrorCodes.h"
+#include "PTAdapterGroupLifetime.h"
 
-namespace
-{
-constexpr SInt16 kNoGroupCreated = -7003;
-
-const char* gBundleReference = nullptr;  // not owned: the host keeps it alive
-
-// The group's own answer is not the entry's: a loaded group reports its state per routine.
-SInt16 CreateAndInitializeGroup()
-{
-    gProcessGroup = CProcessGroup::CreateProcessGroup();
-    if (gProcessGroup == nullptr)
-        return kNoGroupCreated;
-    gProcessGroup->Initialize();
-    return SInt16(kDAE_NoError);
-}
-} // namespace
-
-const char* PTAdapterBundleReference()
-{
-    return gBundleReference;
-}
+// This platform's allocator has no zones of its own, so the entry has none to clear or enter.
 
 PT_ADAPTER_EXPORT SInt16 NewMachOPlugIn(const char* bundleReference)
 {
-    gBundleReference = bundleReference;
-    try
-    {
-        return CreateAndInitializeGroup();
-    }
-    catch (const CDAEError& error)
-    {
-        return SInt16(error.Code());
-    }
-    catch (...)
-    {
-        return SInt16(kDAE_UnexpectedException);
-    }
+    CProcessGroup::SetBundleReference(bundleReference);
+    // A bundle has no instance handle; an address inside the module's own image stands for it,
+    // since that is what finds the loaded library's file, and with it the bundle's resources.
+    gPTAdapterModuleHandle = reinterpret_cast<void*>(&NewMachOPlugIn);
+    return PTAdapterCreateGroup();
 }
 
 PT_ADAPTER_EXPORT void CloseMachOPlugIn()
 {
-    gBundleReference = nullptr;
-    try
-    {
-        delete gProcessGroup;
-    }
-    catch (...)
-    {
-    }
-    gProcessGroup = nullptr;
+    PTAdapterDeleteGroup();
+    gPTAdapterModuleHandle = nullptr;
+    CProcessGroup::SetBundleReference(nullptr);
 }

@@ -38,6 +38,12 @@ public:
     static SInt16 GetPlugInResourceFile() { return sResourceFile; }
     static SInt16 CurrentResourceFile();
 
+    // ---- The plug-in's bundle as the module's entry was given it: kept, not owned (the host
+    // keeps it alive while the module is open); null when no bundle was given.
+    static void SetBundleReference(const char* bundleReference);
+    static const char* GetBundleReference() { return sBundleReference; }
+    static void GetResourceLocation(const char** location) { *location = sBundleReference; }
+
     // ---- Types
     // Initialises the type and appends it; the group owns it. A null type throws -7053.
     void AddProcessType(CProcessType* type);
@@ -127,6 +133,7 @@ private:
     static SInt16 sResourceOpenCount;
     static SInt16 sResourceFile;
     static SInt16 sPreviousResourceFile;
+    static const char* sBundleReference;
 
     std::vector<std::unique_ptr<CProcessType>> fTypes;
     SInt32 fNumProcesses = 0;

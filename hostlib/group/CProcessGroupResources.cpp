@@ -16,6 +16,12 @@ SInt16 sCurrentResourceFile = kHostResourceFile;
 SInt16 CProcessGroup::sResourceOpenCount = 0;
 SInt16 CProcessGroup::sResourceFile = kNoResourceFile;
 SInt16 CProcessGroup::sPreviousResourceFile = kNoResourceFile;
+const char* CProcessGroup::sBundleReference = nullptr;
+
+void CProcessGroup::SetBundleReference(const char* bundleReference)
+{
+    sBundleReference = bundleReference;
+}
 
 SInt16 CProcessGroup::CurrentResourceFile()
 {

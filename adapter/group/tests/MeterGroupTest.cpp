@@ -76,9 +76,9 @@ TEST_F(MeterGroup, NamesTheMakerAndThePlugIn)
 
 TEST_F(MeterGroup, KeepsTheBundleReferenceUntilTheClose)
 {
-    EXPECT_STREQ(PTAdapterBundleReference(), kBundleReference);
+    EXPECT_STREQ(CProcessGroup::GetBundleReference(), kBundleReference);
     CloseMachOPlugIn();
-    EXPECT_EQ(PTAdapterBundleReference(), nullptr);
+    EXPECT_EQ(CProcessGroup::GetBundleReference(), nullptr);
     EXPECT_EQ(gProcessGroup, nullptr);
     ASSERT_EQ(NewMachOPlugIn(kBundleReference), 0);
 }
