@@ -6,6 +6,8 @@
 #include "MouseButtons.h"
 
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 
 namespace
 {
@@ -29,6 +31,14 @@ int32_t buttonsFromState(uint16_t state)
     return buttons;
 }
 
+// The modifiers held with a press and its own button.
+int32_t buttonsOfPress(const xcb_button_press_event_t& press)
+{
+    constexpr int32_t kButtonOfDetail[] = {0, kMouseLeft, kMouseMiddle, kMouseRight};
+    const int32_t button = press.detail < std::size(kButtonOfDetail) ? kButtonOfDetail[press.detail] : 0;
+    return buttonsFromState(press.state) | button;
+}
+
 constexpr uint8_t kWheelUp = 4;
 constexpr uint8_t kWheelDown = 5;
 } // namespace
@@ -46,7 +56,12 @@ CXcbSystem::PointerState CXcbSystem::queryPointer() const
 
 int32_t CXcbSystem::getMouseButtons()
 {
-    return queryPointer().buttons;
+    return queryPointer().buttons | std::exchange(notedButtons, 0);
+}
+
+void CXcbSystem::notePress(const xcb_button_press_event_t& press)
+{
+    notedButtons = buttonsOfPress(press);
 }
 
 CPoint CXcbSystem::getMouseLocation()
@@ -84,7 +99,7 @@ void CXcbSystem::dispatch(xcb_generic_event_t* event)
         if (press->detail == kWheelUp || press->detail == kWheelDown)
             frame->onWheel(&context, where, press->detail == kWheelUp ? 1.0f : -1.0f);
         else if (press->detail == 1)
-            frame->mouse(&context, where, buttonsFromState(press->state) | kMouseLeft);
+            frame->mouse(&context, where, buttonsOfPress(*press));
         inMouse = false;
     }
 }

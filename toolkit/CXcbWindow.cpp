@@ -57,10 +57,17 @@ void CXcbWindow::waitUntilExposed()
     }
 }
 
+// Cairo keeps a device per connection; finishing it lets a later connection that happens to
+// get the same address start afresh.
 CXcbWindow::~CXcbWindow()
 {
     if (surface)
+    {
+        cairo_device_t* device = cairo_device_reference(cairo_surface_get_device(surface));
         cairo_surface_destroy(surface);
+        cairo_device_finish(device);
+        cairo_device_destroy(device);
+    }
     if (window)
         xcb_destroy_window(connection, window);
     xcb_disconnect(connection);

@@ -25,6 +25,7 @@ public:
     CColor getPixel(int32_t x, int32_t y) const;
 
     xcb_connection_t* getConnection() const { return connection; }
+    CXcbSystem& getXcbSystem() { return system; }
     xcb_window_t getWindowId() const { return window; }
 
 private:

@@ -36,6 +36,9 @@ public:
     // ---- Host program side
     void Start(EPacing pacing);
     void Stop();
+    // From a worker or tap on the real-time thread: the block in progress is the last one
+    // (a transport stopping at the end). Stop() still joins the thread.
+    void RequestStop() { fStopRequested.store(true, std::memory_order_relaxed); }
     bool IsRunning() const { return fThread.joinable(); }
     // Takes effect from the next block.
     void SetBlockLength(SInt32 samples) { fBlockLength.store(samples, std::memory_order_relaxed); }

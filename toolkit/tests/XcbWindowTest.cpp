@@ -76,3 +76,21 @@ TEST(XcbWindow, AClickOnTheWindowReachesTheViewUnderIt)
     EXPECT_EQ(left->clicks, 0);
     delete frame;
 }
+
+// A host that serves the window's events itself hands the press on; a quick click is already
+// released at the server when the control asks for the buttons.
+TEST(XcbWindow, ANotedPressCountsAsHeldForTheNextButtonQueryOnly)
+{
+    XvfbServer server;
+    ASSERT_TRUE(server.isRunning()) << "Xvfb did not start";
+    CXcbWindow window(server.getDisplay().c_str(), 64, 48);
+    ASSERT_TRUE(window.isOpen());
+    EXPECT_EQ(window.getSystem().getMouseButtons(), 0);
+
+    xcb_button_press_event_t rightWithControl{};
+    rightWithControl.detail = 3;
+    rightWithControl.state = XCB_MOD_MASK_CONTROL;
+    window.getXcbSystem().notePress(rightWithControl);
+    EXPECT_EQ(window.getSystem().getMouseButtons(), kMouseRight | kMouseCommand);
+    EXPECT_EQ(window.getSystem().getMouseButtons(), 0);
+}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +16,8 @@ XvfbServer::XvfbServer()
     pid = fork();
     if (pid == 0)
     {
+        // A test that dies must not leave its server holding the test runner's output open.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(fds[0]);
         const std::string writeEnd = std::to_string(fds[1]);
         // -displayfd makes the server choose a free display and write its number to us.

@@ -86,6 +86,7 @@ bool CEditorPort::ServeWindowEvents()
         if (type == XCB_BUTTON_PRESS)
         {
             const auto* press = reinterpret_cast<xcb_button_press_event_t*>(event);
+            fX11->getXcbSystem().notePress(*press);
             Click(press->event_x, press->event_y);
         }
         else if (type == XCB_EXPOSE)

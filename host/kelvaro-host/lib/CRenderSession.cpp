@@ -81,8 +81,9 @@ void CRenderSession::Detach()
     fProcess = nullptr;
 }
 
-void CRenderSession::Start(CRealTimeEngine::EPacing pacing)
+void CRenderSession::Start(CRealTimeEngine::EPacing pacing, EEnd end)
 {
+    fEnd = end;
     fEngine.SetSampleRate(fInput != nullptr ? fInput->fSampleRate : 44100);
     fEngine.Start(pacing);
 }
@@ -132,6 +133,8 @@ void CRenderSession::EndOfBlock(SRTASInstanceBlock* block, SRTGlobals* globals)
     session.Measure(samples);
     session.Record(samples);
     session.Feed();
+    if (session.Finished() && session.fEnd == EEnd::eStopAtTheEnd)
+        session.fEngine.RequestStop();
 }
 
 void CRenderSession::Record(SInt32 samples)

@@ -33,7 +33,12 @@ public:
     void Attach(CHostProcess& process, const SAudio& input, SAudio& output);
     // Before the process is freed: its ports are given back.
     void Detach();
-    void Start(CRealTimeEngine::EPacing pacing);
+    enum class EEnd
+    {
+        eKeepRendering,  // blocks after the end of the input are rendered and not recorded
+        eStopAtTheEnd    // the engine stops after the block that completes the input, as a transport does
+    };
+    void Start(CRealTimeEngine::EPacing pacing, EEnd end = EEnd::eKeepRendering);
     void Stop();
     bool Finished() const { return FramesDone() >= fFrames; }
     UInt32 FramesDone() const { return fFramesDone.load(std::memory_order_relaxed); }
@@ -60,6 +65,7 @@ private:
     const SAudio* fInput = nullptr;
     SAudio* fOutput = nullptr;
     UInt32 fFrames = 0;
+    EEnd fEnd = EEnd::eKeepRendering;
     std::vector<std::vector<float>> fInputBuffers, fOutputBuffers;
     std::vector<SRTASConnection> fInputConnections, fOutputConnections;
     SInt64 fBlockStartNanoseconds = 0;  // the real-time thread's own

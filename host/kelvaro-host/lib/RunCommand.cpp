@@ -1,5 +1,6 @@
 #include "RunCommand.h"
 
+#include <chrono>
 #include <iomanip>
 #include <stdexcept>
 #include <thread>
@@ -35,6 +36,9 @@ void ApplyUserSettings(CHostProcess& process, const SHostCommand& command)
     }
 }
 
+// Several of an editor's refresh periods (typically 20 ms).
+constexpr std::chrono::milliseconds kSnapshotIdleTime{100};
+
 // The plug-in window as the user asked for it: a real one, or an offscreen one for the snapshot.
 std::unique_ptr<CEditorPort> OpenEditor(CHostProcess& process, const SHostCommand& command)
 {
@@ -58,6 +62,8 @@ void ServeWindow(CEditorPort& port, CAutomatedProcess& automated)
     }
 }
 
+// A render as fast as it goes can end between two of the editor's refreshes; the picture is
+// taken after the window has had idle time to show the end of the audio, as a user would see it.
 void SaveSnapshot(std::unique_ptr<CEditorPort>& port, CAutomatedProcess& automated, const std::string& path)
 {
     if (!port->SavePicture(path))
@@ -65,7 +71,8 @@ void SaveSnapshot(std::unique_ptr<CEditorPort>& port, CAutomatedProcess& automat
         port = std::make_unique<CEditorPort>(automated.Process());
         port->Attach();
     }
-    automated.Settle();
+    const auto settled = std::chrono::steady_clock::now() + kSnapshotIdleTime;
+    automated.Idle().RunUntil([settled] { return std::chrono::steady_clock::now() >= settled; });
     port->Draw();
     if (!port->SavePicture(path))
         throw std::runtime_error("the window picture could not be written to " + path);
@@ -93,7 +100,8 @@ void Render(CRenderSession& session, CAutomatedProcess& automated, const SAudio&
 {
     std::unique_ptr<CEditorPort> editor = OpenEditor(automated.Process(), command);
     session.Attach(automated.Process(), input, output);
-    session.Start(command.fRealTime ? CRealTimeEngine::EPacing::eSoundCard : CRealTimeEngine::EPacing::eAsFastAsPossible);
+    session.Start(command.fRealTime ? CRealTimeEngine::EPacing::eSoundCard : CRealTimeEngine::EPacing::eAsFastAsPossible,
+                  CRenderSession::EEnd::eStopAtTheEnd);
     automated.Idle().RunUntil([&session] { return session.Finished(); });
     session.Detach();
     automated.Settle();
